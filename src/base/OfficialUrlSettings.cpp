@@ -1,0 +1,115 @@
+#include "base/OfficialUrlSettings.h"
+
+#include "base/AppInfo.h"
+#include "base/Platform.h"
+#include "base/RuntimeError.h"
+#include "base/ValueText.h"
+#include "base/clsFileStream.h"
+#include "base/clsFileSystemObject.h"
+#include "base/clsIniFile.h"
+
+namespace {
+
+const QString officialHost = QStringLiteral("store.toto-dream.com");
+
+// The keys in file order with the field each one fills.
+struct UrlKey {
+    const char16_t* name;
+    QString OfficialUrlSettings::*field;
+};
+
+const UrlKey urlKeys[] = {
+    {u"bigOfficialScheduleUrl", &OfficialUrlSettings::bigOfficialScheduleUrl},
+    {u"bigOfficialResultUrl", &OfficialUrlSettings::bigOfficialResultUrl},
+    {u"bigOfficialBigUrl", &OfficialUrlSettings::bigOfficialBigUrl},
+    {u"bigOfficialMiniBigUrl", &OfficialUrlSettings::bigOfficialMiniBigUrl},
+    {u"bigOfficialBig1000Url", &OfficialUrlSettings::bigOfficialBig1000Url},
+    {u"bigOfficialBig100Url", &OfficialUrlSettings::bigOfficialBig100Url},
+    {u"totoOfficialVoteUrl", &OfficialUrlSettings::totoOfficialVoteUrl},
+    {u"totoOfficialTotoUrl", &OfficialUrlSettings::totoOfficialTotoUrl},
+};
+
+void reportCorrupt() {
+    Platform::current().showMessage(QStringLiteral("bigSettings.ini") +
+                                        QStringLiteral("ファイルが破損しています。"),
+                                    AppInfo::title(), MessageIcon::Error);
+}
+
+} // namespace
+
+OfficialUrlSettings OfficialUrlSettings::defaults() {
+    const QString site = QStringLiteral("https://") + officialHost;
+    OfficialUrlSettings s;
+    s.Version = 1;
+    s.bigOfficialScheduleUrl =
+        site + QStringLiteral("/dcs/subos/screen/pi02/spin005/"
+                              "PGSPIN00501DispBIGLotAssignGameDetail.form?popupDispDiv=0&holdCntId=");
+    s.bigOfficialResultUrl =
+        site + QStringLiteral("/dcs/subos/screen/pi05/spin014/"
+                              "PGSPIN01401LnkHoldCntLotResultLstBIG.form?holdCntId=");
+    s.bigOfficialBigUrl = QStringLiteral("&commodityId=09");
+    s.bigOfficialMiniBigUrl = QStringLiteral("&commodityId=10");
+    s.bigOfficialBig1000Url = QStringLiteral("&commodityId=11");
+    s.bigOfficialBig100Url = QStringLiteral("&commodityId=13");
+    s.totoOfficialVoteUrl = site + QStringLiteral("/dcs/subos/screen/pi09/spin003/"
+                                                  "PGSPIN00301InitVoteRate.form?holdCntId=");
+    s.totoOfficialTotoUrl = QStringLiteral("&commodityId=01");
+    return s;
+}
+
+OfficialUrlSettings& OfficialUrlSettings::current() {
+    static OfficialUrlSettings settings = defaults();
+    return settings;
+}
+
+void OfficialUrlSettings::Load() {
+    OfficialUrlSettings& s = current();
+    s = defaults();
+    if (!clsFileSystemObject().FileExists(fileName())) {
+        Save();
+        return;
+    }
+    clsIniFile ini;
+    if (!ini.Initialize(fileName())) {
+        reportCorrupt();
+        return;
+    }
+    try {
+        s.Version = ValueText::toLong(ini.GetItem(QStringLiteral("Version"), QStringLiteral("0")));
+    } catch (const RuntimeError&) {
+        reportCorrupt(); // Version keeps its default
+    }
+    for (const UrlKey& key : urlKeys)
+        s.*key.field = ini.GetItem(QString::fromUtf16(key.name), s.*key.field);
+    if (s.Version < 1) {
+        s = defaults();
+        Save();
+    }
+}
+
+bool OfficialUrlSettings::Save() {
+    const OfficialUrlSettings& s = current();
+    const QString crlf = QStringLiteral("\r\n");
+    auto entry = [&](const QString& name, const QString& value) -> QString {
+        return name + QStringLiteral(" = ") + value + crlf;
+    };
+    QString text;
+    text += QStringLiteral(";Vantrel Toto Settings Ini File (bigSettings.ini)") + crlf;
+    text += u';' + AppInfo::copyright() + crlf;
+    text += crlf;
+    text += entry(QStringLiteral("Version"), QString::number(s.Version));
+    text += crlf;
+    const char16_t* comments[] = {u";BIGオフィシャル開催情報URL",     u";BIGオフィシャルくじ結果URL",
+                                  u";BIGオフィシャルURL(BIG)",        u";BIGオフィシャルURL(mini BIG)",
+                                  u";BIGオフィシャルURL(BIG 1000)",   u";BIGオフィシャルURL(100円BIG)",
+                                  u";totoオフィシャル投票状況URL",    u";totoオフィシャルURL(toto)"};
+    for (std::size_t i = 0; i < std::size(urlKeys); ++i) {
+        if (i == 6)
+            text += crlf;
+        text += QString::fromUtf16(comments[i]) + crlf;
+        text += entry(QString::fromUtf16(urlKeys[i].name), s.*urlKeys[i].field);
+    }
+    clsFileStream stream;
+    stream.ErrMessage = false;
+    return stream.SaveToFile(fileName(), text);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "base/DateTime.h"
+
+#include <QString>
+#include <memory>
+
+enum class MessageIcon { Information, Warning, Error };
+
+// A progress window that stays open while its owner holds it.
+class ProgressWindow {
+public:
+    virtual ~ProgressWindow() = default;
+    virtual void setValue(qint64 value) = 0;
+};
+
+// Everything the program asks of the operating system: prompts, its own folder, the clock and
+// the waiting hooks. The application installs a Qt implementation at start; tests install a
+// recording fake. Without an installed implementation a silent default answers.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual void showMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // True for Yes.
+    virtual bool askYesNo(const QString& text, const QString& title, MessageIcon icon,
+                          bool defaultYes) = 0;
+
+    // Absolute, without a trailing "/".
+    virtual QString programFolder() const = 0;
+    virtual DateTime now() const = 0;
+
+    virtual void setWaitCursor(bool on) = 0;
+    virtual void processEvents() = 0;
+    virtual std::unique_ptr<ProgressWindow> openProgress(const QString& message,
+                                                         qint64 maximum) = 0;
+
+    static Platform& current();
+    // Does not take ownership; nullptr restores the default.
+    static void install(Platform* platform);
+};
+
+// Turns the wait cursor on for the lifetime of the object.
+class WaitCursor {
+public:
+    WaitCursor() { Platform::current().setWaitCursor(true); }
+    ~WaitCursor() { Platform::current().setWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "base/Platform.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+
+// The platform for tests: records every message and question, answers questions from a script
+// (then with their default), keeps the program folder in a fresh temporary folder and lets the
+// test set the clock. Installs itself on construction and uninstalls on destruction.
+class FakePlatform final : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+        MessageIcon icon;
+        bool question;
+    };
+
+    FakePlatform();
+    ~FakePlatform() override;
+
+    void showMessage(const QString& text, const QString& title, MessageIcon icon) override;
+    bool askYesNo(const QString& text, const QString& title, MessageIcon icon,
+                  bool defaultYes) override;
+    QString programFolder() const override;
+    DateTime now() const override { return m_now; }
+    void setWaitCursor(bool on) override;
+    void processEvents() override { ++processEventsCalls; }
+    std::unique_ptr<ProgressWindow> openProgress(const QString& message, qint64 maximum) override;
+
+    // Every value set on a progress window, with its message and maximum.
+    struct Progress {
+        QString message;
+        qint64 maximum;
+        QList<qint64> values;
+    };
+
+    // Answers for the next questions, in order.
+    QList<bool> answers;
+    QList<Message> messages;
+    int waitCursorDepth = 0;
+    int processEventsCalls = 0;
+    std::deque<Progress> progress; // stable references for open windows
+
+    void setNow(DateTime now) { m_now = now; }
+    // A path inside the program folder.
+    QString path(const QString& relative) const;
+    QStringList texts() const;
+    void clearMessages() { messages.clear(); }
+
+private:
+    QTemporaryDir m_folder;
+    DateTime m_now;
+};
