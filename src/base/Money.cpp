@@ -5,23 +5,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-qint64 roundHalfEven(long double v) {
-    long double floorV = std::floor(v);
-    long double diff = v - floorV;
-    qint64 result;
-    if (diff > 0.5L)
-        result = static_cast<qint64>(floorV) + 1;
-    else if (diff < 0.5L)
-        result = static_cast<qint64>(floorV);
-    else
-        result = static_cast<qint64>(floorV) + (static_cast<qint64>(floorV) % 2 != 0 ? 1 : 0);
-    return result;
-}
-
-} // namespace
-
 Money Money::fromYen(qint64 yen) {
     qint64 raw;
     if (__builtin_mul_overflow(yen, Scale, &raw))
@@ -30,14 +13,13 @@ Money Money::fromYen(qint64 yen) {
 }
 
 Money Money::fromDouble(double value) {
-    if (std::isnan(value))
+    // Scaled in double arithmetic, as the system's conversion does, so that 0.00125 is the
+    // half 12.5 and goes to 12.
+    const double scaled = std::nearbyint(value * Scale);
+    constexpr double limit = 9223372036854775808.0;
+    if (!(scaled >= -limit && scaled < limit))
         throw RuntimeError::overflow();
-    // long double keeps the scaled value exact enough to see true halves.
-    const long double scaled = static_cast<long double>(value) * Scale;
-    constexpr long double limit = 9.2233720368547758e18L;
-    if (!(scaled > -limit && scaled < limit))
-        throw RuntimeError::overflow();
-    return fromRaw(roundHalfEven(scaled));
+    return fromRaw(static_cast<qint64>(scaled));
 }
 
 Money Money::parse(const QString& input) {
@@ -87,14 +69,18 @@ Money Money::parse(const QString& input) {
         throw RuntimeError::typeMismatch();
     for (; fractionDigits < 4; ++fractionDigits)
         fraction *= 10;
-    qint64 raw;
-    if (__builtin_mul_overflow(whole, Scale, &raw) || __builtin_add_overflow(raw, fraction, &raw))
+    // The magnitude may reach 2^63 when the value is negative.
+    const quint64 limit = negative ? quint64(1) << 63 : quint64(std::numeric_limits<qint64>::max());
+    quint64 magnitude;
+    if (__builtin_mul_overflow(quint64(whole), quint64(Scale), &magnitude) ||
+        __builtin_add_overflow(magnitude, quint64(fraction), &magnitude))
         throw RuntimeError::overflow();
-    if (roundDigit > 5 || (roundDigit == 5 && (stickyBeyond || raw % 2 != 0))) {
-        if (__builtin_add_overflow(raw, 1, &raw))
-            throw RuntimeError::overflow();
-    }
-    return fromRaw(negative ? -raw : raw);
+    if (roundDigit > 5 || (roundDigit == 5 && (stickyBeyond || magnitude % 2 != 0)))
+        ++magnitude;
+    if (magnitude > limit)
+        throw RuntimeError::overflow();
+    return fromRaw(negative ? static_cast<qint64>(quint64(0) - magnitude)
+                            : static_cast<qint64>(magnitude));
 }
 
 QString Money::toString() const {
