@@ -26,9 +26,12 @@ bool clsFileStream::saveBytes(const QString& operation, const QString& strPath,
         QSaveFile file(fullPath);
         if (!file.open(QIODevice::WriteOnly))
             throw RuntimeError::fileIo(file.errorString());
-        if (file.write(bytes) != bytes.size()) {
+        // commit() of this Qt version renames even after a failed flush, so the flush is
+        // checked here; a short write must never replace the previous file.
+        if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
+            const QString reason = file.errorString();
             file.cancelWriting();
-            throw RuntimeError::fileIo(file.errorString());
+            throw RuntimeError::fileIo(reason);
         }
         if (!file.commit())
             throw RuntimeError::fileIo(file.errorString());
