@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+// The file dialogs, the browser and the clipboard, reached through functions that a test can
+// replace. The defaults use Qt's own dialogs, QDesktopServices and QClipboard.
+struct DesktopAccess {
+    // Open and save dialogs: owner, title, filter, initial folder, suggested name; an empty
+    // answer means the dialog was cancelled.
+    using FileDialog =
+        std::function<QString(QWidget* owner, const QString& title, const QString& filter,
+                              const QString& folder, const QString& suggestedName)>;
+
+    FileDialog openFileName;
+    FileDialog saveFileName;
+    std::function<bool(const QUrl& url)> openUrl;
+    // Plain text of the clipboard; empty when it holds none.
+    std::function<QString()> clipboardText;
+    // Clears the clipboard and puts the text on it.
+    std::function<void(const QString& text)> setClipboardText;
+
+    static DesktopAccess& current();
+    // Puts the Qt defaults back.
+    static void restoreDefaults();
+};

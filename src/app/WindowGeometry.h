@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// The main window's size and place, and the version text of its labels, as plain arithmetic.
+namespace WindowGeometry {
+
+// The content panel never gets smaller than this (logical pixels; Qt applies the screen's
+// scale factor itself).
+inline constexpr QSize MinimumContent(1005, 655);
+// Screens below these sizes (in device pixels) get a window that fills the work area.
+inline constexpr int SmallScreenWidth = 1024;
+inline constexpr int SmallScreenHeight = 768;
+
+// The window's outer rectangle: content plus frame, or the work area's width or height on a small
+// screen; centred in the work area with the halves truncated toward zero.
+QRect place(QSize screenPixels, QRect workArea, QSize content, QSize frame);
+
+// "1.05" for version 1.5 revision 0, "2.10.3" for 2.10 revision 3.
+QString versionText(int major, int minor, int revision);
+
+} // namespace WindowGeometry

@@ -1,0 +1,135 @@
+#include "widgets/TabStrip.h"
+
+#include "base/RuntimeError.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr int TabWidth = 70;
+constexpr int TabHeight = 84;
+constexpr int TabTop = 8;
+
+const QColor Accent(0, 120, 60);
+
+void drawHome(QPainter& p, const QRectF& r) {
+    QPainterPath roof;
+    roof.moveTo(r.center().x(), r.top());
+    roof.lineTo(r.right(), r.top() + r.height() * 0.45);
+    roof.lineTo(r.left(), r.top() + r.height() * 0.45);
+    roof.closeSubpath();
+    p.drawPath(roof);
+    p.drawRect(QRectF(r.left() + r.width() * 0.18, r.top() + r.height() * 0.45, r.width() * 0.64,
+                      r.height() * 0.55));
+}
+
+void drawSingles(QPainter& p, const QRectF& r) {
+    // Three columns of marks, as a ticket shows them.
+    const double cell = r.width() / 3.0;
+    for (int c = 0; c < 3; ++c) {
+        for (int row = 0; row < 3; ++row) {
+            const QRectF mark(r.left() + c * cell + cell * 0.2, r.top() + row * cell + cell * 0.2,
+                              cell * 0.6, cell * 0.6);
+            if ((c + row) % 2 == 0)
+                p.fillRect(mark, p.pen().color());
+            else
+                p.drawRect(mark);
+        }
+    }
+}
+
+void drawCheck(QPainter& p, const QRectF& r) {
+    QPainterPath tick;
+    tick.moveTo(r.left(), r.top() + r.height() * 0.55);
+    tick.lineTo(r.left() + r.width() * 0.38, r.bottom());
+    tick.lineTo(r.right(), r.top());
+    QPen pen = p.pen();
+    pen.setWidthF(pen.widthF() * 2.0);
+    p.save();
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(tick);
+    p.restore();
+}
+} // namespace
+
+TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
+    setCursor(Qt::PointingHandCursor);
+    setAutoFillBackground(true);
+}
+
+QString TabStrip::pageName(int page) {
+    switch (page) {
+    case 0:
+        return QStringLiteral("ホーム");
+    case 1:
+        return QStringLiteral("シングル");
+    case 2:
+        return QStringLiteral("チェック");
+    default:
+        throw RuntimeError::subscriptOutOfRange();
+    }
+}
+
+QRect TabStrip::tabRect(int page) const {
+    if (page < 0 || page >= PageCount)
+        throw RuntimeError::subscriptOutOfRange();
+    return QRect(0, TabTop + page * TabHeight, TabWidth, TabHeight);
+}
+
+void TabStrip::setCurrent(int page) {
+    if (page < 0 || page >= PageCount)
+        throw RuntimeError::subscriptOutOfRange();
+    m_current = page;
+    update();
+}
+
+QPixmap TabStrip::tabPicture(int page, bool highlighted) {
+    QPixmap picture(TabWidth, TabHeight);
+    picture.fill(highlighted ? Accent : QColor(Qt::white));
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = highlighted ? QColor(Qt::white) : Accent;
+    QPen pen(ink);
+    pen.setWidthF(2.0);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const QRectF icon(TabWidth / 2.0 - 16, 12, 32, 32);
+    if (page == 0)
+        drawHome(p, icon);
+    else if (page == 1)
+        drawSingles(p, icon);
+    else
+        drawCheck(p, icon);
+    QFont font = p.font();
+    font.setPixelSize(12);
+    font.setBold(highlighted);
+    p.setFont(font);
+    p.drawText(QRect(0, 52, TabWidth, 24), Qt::AlignCenter, pageName(page));
+    return picture;
+}
+
+QSize TabStrip::sizeHint() const {
+    return QSize(TabWidth, TabTop + PageCount * TabHeight);
+}
+
+void TabStrip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    for (int page = 0; page < PageCount; ++page)
+        p.drawPixmap(tabRect(page).topLeft(), tabPicture(page, page == m_current));
+    p.setPen(QColor(200, 200, 200));
+    p.drawLine(width() - 1, 0, width() - 1, height());
+}
+
+void TabStrip::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    for (int page = 0; page < PageCount; ++page) {
+        if (tabRect(page).contains(event->position().toPoint())) {
+            Q_EMIT tabClicked(page);
+            return;
+        }
+    }
+}
