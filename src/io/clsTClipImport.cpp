@@ -1,0 +1,39 @@
+#include "io/clsTClipImport.h"
+
+#include "base/Platform.h"
+#include "singles/SingleCodec.h"
+
+#include <QRegularExpression>
+
+qint32 clsTClipImport::Import(qint32 Index, const QString& strText,
+                              std::vector<qint32>& lngSingle) {
+    const WaitCursor wait;
+    lngSingle = Index == ClipboardText ? ReadText(strText) : std::vector<qint32>();
+    return qint32(lngSingle.size());
+}
+
+std::vector<qint32> clsTClipImport::ReadText(const QString& strText) {
+    std::vector<qint32> singles;
+    // Lines end with CR LF; the clipboard of this system also ends them with LF alone.
+    static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
+    const QStringList lines = strText.split(lineBreak);
+    for (QString line : lines) {
+        line.remove(u' ');
+        const qsizetype colon = line.indexOf(u':');
+        if (colon >= 0)
+            line = line.mid(colon + 1);
+        if (line.size() != SingleCodec::MatchCount)
+            continue;
+        qint32 number = 0;
+        qint32 power = 1;
+        bool valid = true;
+        for (const QChar c : std::as_const(line)) {
+            valid = valid && c >= u'0' && c <= u'2';
+            number += (c.unicode() - u'0') * power;
+            power *= 3;
+        }
+        if (valid)
+            singles.push_back(number);
+    }
+    return singles;
+}

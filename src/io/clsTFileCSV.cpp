@@ -1,0 +1,274 @@
+#include "io/clsTFileCSV.h"
+
+#include "base/NumberFormat.h"
+#include "base/Platform.h"
+#include "base/RuntimeError.h"
+#include "base/ShiftJis.h"
+#include "base/ValueText.h"
+#include "singles/SingleCodec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <limits>
+#include <new>
+
+namespace {
+
+// Progress is shown and window events run after this many lines.
+constexpr qint32 LinesPerUpdate = 1001;
+// "d,d,d,d,d,d,d,d,d" and CR LF.
+constexpr qsizetype LineLength = 2 * SingleCodec::MatchCount - 1;
+
+RuntimeError outOfMemory() {
+    return {RuntimeError::OutOfMemory, QStringLiteral("メモリが不足しています。")};
+}
+
+// The bytes of a whole file, mapped when the system allows it.
+class FileBytes {
+public:
+    explicit FileBytes(const QString& path) : m_file(path) {
+        if (!QFileInfo(path).isFile())
+            throw RuntimeError::fileNotFound();
+        if (!m_file.open(QIODevice::ReadOnly))
+            throw RuntimeError::fileIo(m_file.errorString());
+        const qint64 size = m_file.size();
+        if (size > 0) {
+            if (uchar* mapped = m_file.map(0, size)) {
+                m_data = reinterpret_cast<const char*>(mapped);
+                m_size = size;
+                return;
+            }
+        }
+        m_copy = m_file.readAll();
+        if (m_file.error() != QFileDevice::NoError)
+            throw RuntimeError::fileIo(m_file.errorString());
+        m_data = m_copy.constData();
+        m_size = m_copy.size();
+    }
+
+    const char* begin() const { return m_data; }
+    const char* end() const { return m_data + m_size; }
+
+private:
+    QFile m_file;
+    QByteArray m_copy;
+    const char* m_data = nullptr;
+    qint64 m_size = 0;
+};
+
+// A line ends at CR LF, CR or LF; text after the last line end is a line too.
+qint64 countLines(const char* begin, const char* end) {
+    qint64 breaks = 0;
+    for (const char* p = begin; p < end; ++p) {
+        if (*p == '\n')
+            ++breaks;
+        else if (*p == '\r' && (p + 1 == end || p[1] != '\n'))
+            ++breaks;
+    }
+    if (begin < end && end[-1] != '\n' && end[-1] != '\r')
+        ++breaks;
+    return breaks;
+}
+
+const char* lineEnd(const char* p, const char* end) {
+    while (p < end && *p != '\n' && *p != '\r')
+        ++p;
+    return p;
+}
+
+// Past the line end at p: CR LF, CR or LF.
+const char* nextLine(const char* p, const char* end) {
+    if (p < end && *p == '\r') {
+        ++p;
+        if (p < end && *p == '\n')
+            ++p;
+    } else if (p < end && *p == '\n') {
+        ++p;
+    }
+    return p;
+}
+
+// One field as a number 0..255; blanks around it are ignored, as by the system's conversion.
+int fieldValue(const char* begin, const char* end) {
+    const char* b = begin;
+    const char* e = end;
+    while (b < e && *b == ' ')
+        ++b;
+    while (e > b && e[-1] == ' ')
+        --e;
+    if (e - b == 1 && *b >= '0' && *b <= '9')
+        return *b - '0';
+    return ValueText::toByte(ShiftJis::decode(QByteArray(begin, end - begin)));
+}
+
+// The single of one line, -1 when the line is no single: not nine fields, or a mark that is not
+// 0, 1 or 2. A field that does not convert throws.
+qint32 lineSingle(const char* begin, const char* end) {
+    if (end - begin == LineLength) {
+        qint32 number = 0;
+        qint32 power = 1;
+        bool plain = true;
+        for (int k = 0; k < SingleCodec::MatchCount && plain; ++k) {
+            const char digit = begin[2 * k];
+            plain = digit >= '0' && digit <= '2' && (k == 8 || begin[2 * k + 1] == ',');
+            number += (digit - '0') * power;
+            power *= 3;
+        }
+        if (plain)
+            return number;
+    }
+    std::array<const char*, SingleCodec::MatchCount + 1> bounds{};
+    int fields = 0;
+    bounds[0] = begin;
+    for (const char* p = begin; p < end; ++p) {
+        if (*p == ',') {
+            if (++fields >= SingleCodec::MatchCount)
+                return -1;
+            bounds[fields] = p + 1;
+        }
+    }
+    if (fields != SingleCodec::MatchCount - 1)
+        return -1;
+    bounds[SingleCodec::MatchCount] = end + 1;
+    SingleCodec::Marks marks{};
+    bool allMarks = true;
+    for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+        const int value = fieldValue(bounds[k], bounds[k + 1] - 1);
+        allMarks = allMarks && value <= 2;
+        marks[k] = quint8(value);
+    }
+    return allMarks ? SingleCodec::encode(marks) : -1;
+}
+
+} // namespace
+
+clsTFileCSV::clsTFileCSV() : m_reporter(QStringLiteral("clsTFileCSV")) {}
+
+bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
+                          std::span<const qint32> lngSingle) {
+    const WaitCursor wait;
+    const qint32 maximum = qMax(lngSCount - 1, 0);
+    const auto progress =
+        Platform::current().openProgress(QStringLiteral("CSVファイルに保存中"), maximum);
+    QSaveFile file(m_fso.GetFullPath(strFileName));
+    try {
+        if (lngSCount < 0 || std::size_t(lngSCount) > lngSingle.size())
+            throw RuntimeError::subscriptOutOfRange();
+        if (!file.open(QIODevice::WriteOnly))
+            throw RuntimeError::fileIo(file.errorString());
+        QByteArray chunk(LinesPerUpdate * (LineLength + 2), Qt::Uninitialized);
+        char* out = chunk.data();
+        qint32 sinceUpdate = 0;
+        for (qint32 i = 0; i < lngSCount; ++i) {
+            const SingleCodec::Marks& marks = SingleCodec::marks(lngSingle[i]);
+            for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+                *out++ = char('0' + marks[k]);
+                *out++ = k + 1 < SingleCodec::MatchCount ? ',' : '\r';
+            }
+            *out++ = '\n';
+            if (++sinceUpdate == LinesPerUpdate || i + 1 == lngSCount) {
+                const qint64 length = out - chunk.constData();
+                if (file.write(chunk.constData(), length) != length)
+                    throw RuntimeError::fileIo(file.errorString());
+                out = chunk.data();
+            }
+            if (sinceUpdate == LinesPerUpdate) {
+                sinceUpdate = 0;
+                progress->setValue(i);
+                Platform::current().processEvents();
+            }
+        }
+        progress->setValue(maximum);
+        if (!file.commit())
+            throw RuntimeError::fileIo(file.errorString());
+        return true;
+    } catch (const RuntimeError& e) {
+        file.cancelWriting();
+        m_reporter.runtimeError(QStringLiteral("CsvSave_Sub"), e);
+        return false;
+    }
+}
+
+bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
+                          std::vector<qint32>& lngSingle) {
+    const WaitCursor wait;
+    auto progress = Platform::current().openProgress(QStringLiteral("CSVデータ数の取得中"), 1);
+    try {
+        const FileBytes bytes(m_fso.GetFullPath(strFileName));
+        const qint64 lines = countLines(bytes.begin(), bytes.end());
+        if (lines > std::numeric_limits<qint32>::max())
+            throw RuntimeError::overflow();
+        if (lines == 0) {
+            lngSCount = 0;
+            lngSingle.clear();
+            return true;
+        }
+        std::vector<qint32> singles;
+        try {
+            singles.assign(std::size_t(lines), 0);
+        } catch (const std::bad_alloc&) {
+            throw outOfMemory();
+        }
+        progress.reset();
+        progress = Platform::current().openProgress(QStringLiteral("CSVファイルの読込中"), lines);
+
+        qint32 count = 0;
+        qint32 read = 0;
+        qint32 sinceUpdate = 0;
+        for (const char* p = bytes.begin(); read < lines; ++read) {
+            const char* end = lineEnd(p, bytes.end());
+            const qint32 number = lineSingle(p, end);
+            if (number >= 0)
+                singles[count++] = number;
+            p = nextLine(end, bytes.end());
+            if (++sinceUpdate == LinesPerUpdate) {
+                sinceUpdate = 0;
+                progress->setValue(read + 1);
+                Platform::current().processEvents();
+            }
+        }
+        progress->setValue(lines);
+        lngSCount = count;
+        lngSingle = std::move(singles);
+        return true;
+    } catch (const RuntimeError& e) {
+        progress.reset();
+        m_reporter.runtimeError(QStringLiteral("CsvLoad_Sub"), e);
+        return false;
+    }
+}
+
+QString clsTFileCSV::GetCsvFileName(qint32 lngKaisaikai, const QString& strKumi) const {
+    return QStringLiteral("Tovmi-") +
+           NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("000")) + strKumi +
+           QStringLiteral(".csv");
+}
+
+qint32 clsTFileCSV::GetKaisaikai(const QString& strPath) const {
+    const QString name = m_fso.GetFileName(strPath);
+    // The character at `start` (1-based) is taken as it is, then the digits after it. A name that
+    // ends inside the digits, or a text that is no number, gives 0.
+    const auto numberAt = [&name](qsizetype start) -> qint32 {
+        const qsizetype first = start - 1;
+        if (first >= name.size())
+            return 0;
+        qsizetype end = first + 1;
+        while (end < name.size() && name.at(end) >= u'0' && name.at(end) <= u'9')
+            ++end;
+        if (end >= name.size())
+            return 0;
+        const QString text = name.mid(first, end - first);
+        try {
+            return qMax(ValueText::toLong(text), 0);
+        } catch (const RuntimeError&) {
+            return 0;
+        }
+    };
+    qint32 number = 0;
+    if (name.left(6).compare(QStringLiteral("Tovmi-"), Qt::CaseInsensitive) == 0)
+        number = numberAt(7);
+    if (number == 0)
+        number = numberAt(name.startsWith(u'X', Qt::CaseInsensitive) ? 2 : 1);
+    return number;
+}

@@ -1,0 +1,258 @@
+#include "io/clsTFileCSV.h"
+#include "support/FakePlatform.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class tst_clsTFileCSV : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { m_platform = std::make_unique<FakePlatform>(); }
+    void cleanup() { m_platform.reset(); }
+
+    void saveWritesOneLinePerSingle() {
+        clsTFileCSV csv;
+        const QString path = m_platform->path(QStringLiteral("a.csv"));
+        const std::vector<qint32> list{0, 19682, 14383};
+        QVERIFY(csv.CsvSave(path, 2, list));
+        QCOMPARE(readAll(path), QByteArray("0,0,0,0,0,0,0,0,0\r\n2,2,2,2,2,2,2,2,2\r\n"));
+        QVERIFY(csv.CsvSave(path, 0, list));
+        QCOMPARE(readAll(path), QByteArray());
+        QCOMPARE(m_platform->waitCursorDepth, 0);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void saveShowsProgressEvery1001Lines() {
+        clsTFileCSV csv;
+        const std::vector<qint32> list(2500, 9841);
+        QVERIFY(csv.CsvSave(m_platform->path(QStringLiteral("p.csv")), 2500, list));
+        QCOMPARE(m_platform->progress.size(), std::size_t(1));
+        QCOMPARE(m_platform->progress[0].message, QStringLiteral("CSVファイルに保存中"));
+        QCOMPARE(m_platform->progress[0].maximum, 2499);
+        QCOMPARE(m_platform->progress[0].values, (QList<qint64>{1000, 2001, 2499}));
+        QCOMPARE(m_platform->processEventsCalls, 2);
+    }
+
+    // A save that fails half-way leaves the previous file as it was.
+    void failedSaveKeepsThePreviousFile_data() {
+        QTest::addColumn<qint32>("count");
+        QTest::addColumn<bool>("badNumber");
+        QTest::newRow("number that is no single") << 3000 << true;
+        QTest::newRow("count beyond the list") << 3001 << false;
+    }
+    void failedSaveKeepsThePreviousFile() {
+        QFETCH(qint32, count);
+        QFETCH(bool, badNumber);
+        clsTFileCSV csv;
+        const QString path = m_platform->path(QStringLiteral("keep.csv"));
+        write(path, "1,1,1,1,1,1,1,1,1\r\n");
+        std::vector<qint32> list(3000, 0);
+        if (badNumber)
+            list[2500] = 19683;
+        QVERIFY(!csv.CsvSave(path, count, list));
+        QCOMPARE(readAll(path), QByteArray("1,1,1,1,1,1,1,1,1\r\n"));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Error);
+        QVERIFY(
+            m_platform->messages[0].title.endsWith(QStringLiteral("/ clsTFileCSV / CsvSave_Sub")));
+    }
+
+    void saveToMissingFolderIsReported() {
+        clsTFileCSV csv;
+        QVERIFY(!csv.CsvSave(m_platform->path(QStringLiteral("no/such/x.csv")), 1,
+                             std::vector<qint32>{0}));
+        QCOMPARE(m_platform->messages.size(), 1);
+    }
+
+    void load_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint32>("count");
+        QTest::addColumn<std::vector<qint32>>("singles");
+        const std::vector<qint32> none;
+        QTest::newRow("empty file") << QByteArray() << 0 << none;
+        QTest::newRow("skipped lines keep their positions")
+            << QByteArray("1,0,0,0,0,0,0,0,0\r\n\r\n1,0,0,0,0,0,0,0,0,0\r\n2,2,2,2,2,2,2,2,2\r\n")
+            << 2 << std::vector<qint32>{1, 19682, 0, 0};
+        QTest::newRow("blanks around fields")
+            << QByteArray("1 , 0 , 2 , 1 , 0 , 2 ,1,0,  2\r\n") << 1 << std::vector<qint32>{14383};
+        QTest::newRow("mark 3 is skipped")
+            << QByteArray("3,0,0,0,0,0,0,0,0\r\n0,0,0,0,0,0,0,0,1\r\n") << 1
+            << std::vector<qint32>{6561, 0};
+        QTest::newRow("mark 255 is skipped")
+            << QByteArray("0,0,0,0,0,0,0,0,255\r\n") << 0 << std::vector<qint32>{0};
+        QTest::newRow("no line end at the end")
+            << QByteArray("0,0,0,0,0,0,0,0,1\r\n0,0,0,0,0,0,0,0,2") << 2
+            << std::vector<qint32>{6561, 13122};
+        QTest::newRow("LF and CR line ends")
+            << QByteArray("0,0,0,0,0,0,0,0,1\n0,0,0,0,0,0,0,0,2\r1,0,0,0,0,0,0,0,0\n") << 3
+            << std::vector<qint32>{6561, 13122, 1};
+        QTest::newRow("eight fields")
+            << QByteArray("0,0,0,0,0,0,0,0\r\n") << 0 << std::vector<qint32>{0};
+        QTest::newRow("only blank lines")
+            << QByteArray("\r\n\r\n\r\n") << 0 << std::vector<qint32>{0, 0, 0};
+    }
+    void load() {
+        QFETCH(QByteArray, content);
+        QFETCH(qint32, count);
+        QFETCH(std::vector<qint32>, singles);
+        const QString path = m_platform->path(QStringLiteral("in.csv"));
+        write(path, content);
+        clsTFileCSV csv;
+        qint32 loadedCount = -1;
+        std::vector<qint32> loaded{42};
+        QVERIFY(csv.CsvLoad(path, loadedCount, loaded));
+        QCOMPARE(loadedCount, count);
+        QCOMPARE(loaded, singles);
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(m_platform->waitCursorDepth, 0);
+    }
+
+    void loadReadsWhatSaveWrote() {
+        std::vector<qint32> list;
+        for (qint32 n = 0; n < 19683; n += 7)
+            list.push_back(n);
+        clsTFileCSV csv;
+        const QString path = m_platform->path(QStringLiteral("round.csv"));
+        QVERIFY(csv.CsvSave(path, qint32(list.size()), list));
+        qint32 count = 0;
+        std::vector<qint32> loaded;
+        QVERIFY(csv.CsvLoad(path, count, loaded));
+        QCOMPARE(count, qint32(list.size()));
+        QCOMPARE(loaded, list);
+    }
+
+    // A load that fails leaves the caller's list as it was.
+    void loadFailures_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("number");
+        QTest::newRow("missing file") << QByteArray() << 53;
+        QTest::newRow("empty field")
+            << QByteArray("0,0,0,0,0,0,0,0,0\r\n0,,0,0,0,0,0,0,0\r\n") << 13;
+        QTest::newRow("value above 255") << QByteArray("0,0,0,0,0,0,0,0,256\r\n") << 6;
+        QTest::newRow("letters") << QByteArray("a,b,c,d,e,f,g,h,i\r\n") << 13;
+    }
+    void loadFailures() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, number);
+        const QString path = m_platform->path(QStringLiteral("bad.csv"));
+        if (number != 53)
+            write(path, content);
+        clsTFileCSV csv;
+        qint32 count = 3;
+        std::vector<qint32> singles{1, 2, 3};
+        QVERIFY(!csv.CsvLoad(path, count, singles));
+        QCOMPARE(count, 3);
+        QCOMPARE(singles, (std::vector<qint32>{1, 2, 3}));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QVERIFY(m_platform->messages[0].text.endsWith(QStringLiteral(" ( %1 )").arg(number)));
+        QVERIFY(
+            m_platform->messages[0].title.endsWith(QStringLiteral("/ clsTFileCSV / CsvLoad_Sub")));
+        QCOMPARE(m_platform->waitCursorDepth, 0);
+    }
+
+    void loadShowsProgressEvery1001Lines() {
+        QByteArray content;
+        for (int i = 0; i < 2500; ++i)
+            content += "0,1,2,0,1,2,0,1,2\r\n";
+        const QString path = m_platform->path(QStringLiteral("p.csv"));
+        write(path, content);
+        clsTFileCSV csv;
+        qint32 count = 0;
+        std::vector<qint32> singles;
+        QVERIFY(csv.CsvLoad(path, count, singles));
+        QCOMPARE(count, 2500);
+        QCOMPARE(m_platform->progress.size(), std::size_t(2));
+        QCOMPARE(m_platform->progress[0].message, QStringLiteral("CSVデータ数の取得中"));
+        QCOMPARE(m_platform->progress[0].maximum, 1);
+        QCOMPARE(m_platform->progress[1].message, QStringLiteral("CSVファイルの読込中"));
+        QCOMPARE(m_platform->progress[1].maximum, 2500);
+        QCOMPARE(m_platform->progress[1].values, (QList<qint64>{1001, 2002, 2500}));
+    }
+
+    // Random bytes never crash the reader; whatever it accepts is a valid single.
+    void binaryFile() {
+        QRandomGenerator random(4);
+        for (int round = 0; round < 20; ++round) {
+            QByteArray bytes(4096, Qt::Uninitialized);
+            for (char& c : bytes)
+                c = char(random.bounded(256));
+            // Many short lines of few kinds of bytes reach the field conversion too.
+            if (round % 2)
+                for (char& c : bytes)
+                    c = ",0129 \r\n\0x"[uchar(c) % 11];
+            const QString path = m_platform->path(QStringLiteral("bin.csv"));
+            write(path, bytes);
+            clsTFileCSV csv;
+            qint32 count = 0;
+            std::vector<qint32> singles;
+            if (csv.CsvLoad(path, count, singles)) {
+                for (qint32 i = 0; i < count; ++i)
+                    QVERIFY(singles[i] >= 0 && singles[i] <= 19682);
+            }
+        }
+    }
+
+    void fileName_data() {
+        QTest::addColumn<qint32>("kaisaikai");
+        QTest::addColumn<QString>("kumi");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("7") << 7 << QString() << QStringLiteral("Tovmi-007.csv");
+        QTest::newRow("0") << 0 << QString() << QStringLiteral("Tovmi-000.csv");
+        QTest::newRow("12") << 12 << QString() << QStringLiteral("Tovmi-012.csv");
+        QTest::newRow("1234") << 1234 << QString() << QStringLiteral("Tovmi-1234.csv");
+        QTest::newRow("group") << 7 << QStringLiteral("A") << QStringLiteral("Tovmi-007A.csv");
+    }
+    void fileName() {
+        QFETCH(qint32, kaisaikai);
+        QFETCH(QString, kumi);
+        QFETCH(QString, name);
+        QCOMPARE(clsTFileCSV().GetCsvFileName(kaisaikai, kumi), name);
+    }
+
+    void drawNumberFromFileName_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<qint32>("kaisaikai");
+        QTest::newRow("proposed name") << QStringLiteral("Tovmi-123.csv") << 123;
+        QTest::newRow("lower case, zeros") << QStringLiteral("tovmi-0045.csv") << 45;
+        QTest::newRow("in a folder") << QStringLiteral("/home/u/Tovmi-012.csv") << 12;
+        QTest::newRow("plain number") << QStringLiteral("123.csv") << 123;
+        QTest::newRow("X prefix") << QStringLiteral("X077.csv") << 77;
+        QTest::newRow("x prefix") << QStringLiteral("x5.csv") << 5;
+        QTest::newRow("no number") << QStringLiteral("notes.csv") << 0;
+        QTest::newRow("no extension") << QStringLiteral("Tovmi-123") << 0;
+        QTest::newRow("draw 0") << QStringLiteral("Tovmi-000.csv") << 0;
+        QTest::newRow("prefix only") << QStringLiteral("Tovmi-") << 0;
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("too large") << QStringLiteral("99999999999.csv") << 0;
+        QTest::newRow("negative") << QStringLiteral("Tovmi--5.csv") << 0;
+    }
+    void drawNumberFromFileName() {
+        QFETCH(QString, path);
+        QFETCH(qint32, kaisaikai);
+        QCOMPARE(clsTFileCSV().GetKaisaikai(path), kaisaikai);
+    }
+
+private:
+    std::unique_ptr<FakePlatform> m_platform;
+};
+
+QTEST_GUILESS_MAIN(tst_clsTFileCSV)
+#include "tst_clsTFileCSV.moc"
