@@ -1,0 +1,102 @@
+#include "singles/clsTSingleSort.h"
+
+#include "base/Platform.h"
+#include "base/RuntimeError.h"
+#include "singles/SingleCodec.h"
+
+#include <memory>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+void requireSortType(qint32 sortType) {
+    if (sortType < 0 || sortType > 2)
+        throw RuntimeError::invalidCall();
+}
+
+void requireSingles(std::span<const qint32> singles) {
+    for (const qint32 number : singles)
+        if (!SingleCodec::isValid(number))
+            throw RuntimeError::overflow();
+}
+
+// new[i] = old[index[i]].
+void rewrite(std::span<qint32> singles, const std::vector<qint32>& index) {
+    const std::vector<qint32> old(singles.begin(), singles.end());
+    for (std::size_t i = 0; i < singles.size(); ++i)
+        singles[i] = old[std::size_t(index[i])];
+}
+
+using KeyTable = std::array<qint32, SingleCodec::SingleCount>;
+
+} // namespace
+
+bool clsTSingleSort::SetVoteData(const VoteData& vote) {
+    m_voteRefused = !m_money.SetVoteData(vote);
+    if (vote.Kaisaikai != 0)
+        m_ninki = PopularityRanks::fromVotes(vote);
+    return !m_voteRefused;
+}
+
+void clsTSingleSort::MoneySort(std::span<qint32> lngSingle, qint32 SortType, bool Sorted) {
+    const WaitCursor wait;
+    requireSortType(SortType);
+    requireSingles(lngSingle);
+    if (m_voteRefused)
+        return;
+    // There are only 19 683 distinct singles: each estimate is computed once.
+    std::vector<Money> estimate(SingleCodec::SingleCount);
+    std::vector<bool> known(SingleCodec::SingleCount, false);
+    std::vector<Money> keys(lngSingle.size());
+    for (std::size_t i = 0; i < lngSingle.size(); ++i) {
+        const qint32 number = lngSingle[i];
+        if (!known[number]) {
+            estimate[number] = m_money.Estimate(SortType + 1, SingleCodec::marksUnchecked(number));
+            known[number] = true;
+        }
+        keys[i] = estimate[number];
+    }
+    std::vector<qint32> index;
+    if (m_sort.CurrencyIndexSort(keys, index, Sorted))
+        rewrite(lngSingle, index);
+}
+
+void clsTSingleSort::MarkSort(std::span<qint32> lngSingle, qint32 SortType, bool Sorted) {
+    const WaitCursor wait;
+    requireSortType(SortType);
+    requireSingles(lngSingle);
+    // The screen order of marks: 1, 0, 2.
+    static constexpr std::array<quint8, 3> markOfType{1, 0, 2};
+    const auto keyOf = std::make_unique<KeyTable>();
+    for (qint32 number = 0; number < SingleCodec::SingleCount; ++number) {
+        const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
+        (*keyOf)[number] = qint32(std::count(marks.begin(), marks.end(), markOfType[SortType]));
+    }
+    sortByCounts(lngSingle, *keyOf, Sorted);
+}
+
+void clsTSingleSort::NinkiSort(std::span<qint32> lngSingle, qint32 SortType, bool Sorted) {
+    const WaitCursor wait;
+    requireSortType(SortType);
+    requireSingles(lngSingle);
+    const auto keyOf = std::make_unique<KeyTable>();
+    for (qint32 number = 0; number < SingleCodec::SingleCount; ++number) {
+        const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
+        qint32 count = 0;
+        for (int k = 0; k < SingleCodec::MatchCount; ++k)
+            count += m_ninki[k][marks[k]] == SortType;
+        (*keyOf)[number] = count;
+    }
+    sortByCounts(lngSingle, *keyOf, Sorted);
+}
+
+void clsTSingleSort::sortByCounts(std::span<qint32> lngSingle, const KeyTable& keyOf, bool Sorted) {
+    std::vector<qint32> keys(lngSingle.size());
+    for (std::size_t i = 0; i < lngSingle.size(); ++i)
+        keys[i] = keyOf[lngSingle[i]];
+    std::vector<qint32> index(lngSingle.size());
+    std::iota(index.begin(), index.end(), 0);
+    if (m_sort.LongIndexSort(keys, index, Sorted))
+        rewrite(lngSingle, index);
+}
