@@ -1,0 +1,240 @@
+#include "web/clsWinInet.h"
+
+#include "base/Platform.h"
+#include "base/RuntimeError.h"
+#include "base/ShiftJis.h"
+#include "web/ConnectionWindow.h"
+
+#include <curl/curl.h>
+
+#include <QElapsedTimer>
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr qint32 ReadBlockBytes = 1024;
+qint32 testReceiveTimeout = 0;
+
+bool curlReady() {
+    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    return ready;
+}
+
+struct CurlEasyDeleter {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct CurlListDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+// One transfer's state, shared with the libcurl callbacks.
+struct Transfer {
+    std::function<void(const QString&)> addLine;
+    std::function<void(const QString&)> extendLine;
+    QByteArray body;
+    bool receiving = false; // the response has begun: the page is open
+    bool tooLarge = false;
+    qint64 blocksLogged = 0; // one "." per block of 1,024 bytes, as the reads of a page go
+    qint32 receiveTimeout = 0;
+    QElapsedTimer sinceLastData;
+
+    void startReceiving() {
+        if (!receiving) {
+            receiving = true;
+            addLine(QStringLiteral("受信中 "));
+        }
+    }
+};
+
+size_t onHeader(char*, size_t size, size_t count, void* user) {
+    auto* transfer = static_cast<Transfer*>(user);
+    transfer->sinceLastData.restart();
+    return size * count;
+}
+
+size_t onBody(char* data, size_t size, size_t count, void* user) {
+    auto* transfer = static_cast<Transfer*>(user);
+    const size_t bytes = size * count;
+    transfer->sinceLastData.restart();
+    transfer->startReceiving();
+    if (bytes > size_t(clsWinInet::MaxBodyBytes - transfer->body.size())) {
+        transfer->tooLarge = true;
+        return 0; // ends the transfer with a write error
+    }
+    transfer->body.append(data, qsizetype(bytes));
+    const qint64 fullBlocks = transfer->body.size() / ReadBlockBytes;
+    if (fullBlocks > transfer->blocksLogged) {
+        transfer->extendLine(QString(fullBlocks - transfer->blocksLogged, u'.'));
+        transfer->blocksLogged = fullBlocks;
+    }
+    return bytes;
+}
+
+// Ends a transfer that has received nothing for the receive timeout (headers or body).
+int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto* transfer = static_cast<Transfer*>(user);
+    return transfer->sinceLastData.elapsed() > transfer->receiveTimeout ? 1 : 0;
+}
+
+} // namespace
+
+clsWinInet::clsWinInet()
+    : m_connectTimeout(secondsToMilliseconds(15)), m_receiveTimeout(secondsToMilliseconds(30)),
+      m_reporter(QStringLiteral("clsWinInet")) {}
+
+qint32 clsWinInet::secondsToMilliseconds(qint32 seconds) {
+    qint32 result = 0;
+    if (__builtin_mul_overflow(seconds, 1000, &result))
+        throw RuntimeError::overflow();
+    return result;
+}
+
+bool clsWinInet::Connection() const {
+    return curlReady();
+}
+
+void clsWinInet::SetProgressClose(bool blnValue) {
+    m_progressClose = blnValue;
+    if (blnValue) {
+        if (ConnectionWindow* window = ConnectionWindow::current())
+            window->unload(nullptr);
+    }
+}
+
+void clsWinInet::SetReceiveTimeoutForTests(qint32 lngMilliseconds) {
+    testReceiveTimeout = lngMilliseconds;
+}
+
+void clsWinInet::addLine(const QString& text) const {
+    if (!m_progressOpen)
+        return;
+    if (ConnectionWindow* window = ConnectionWindow::current())
+        window->addItem(QStringLiteral(" ") + text);
+}
+
+void clsWinInet::extendLine(const QString& text) const {
+    if (!m_progressOpen)
+        return;
+    if (ConnectionWindow* window = ConnectionWindow::current())
+        window->extendLastItem(text);
+}
+
+qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
+                               const QString& strProxy, QObject* objOwnerForm) {
+    const WaitCursor waitCursor;
+    if (strUrl.isEmpty())
+        return 0;
+
+    ConnectionWindow* window = m_progressOpen ? ConnectionWindow::current() : nullptr;
+    if (window)
+        window->showFor(objOwnerForm);
+    if (!m_progressDialogMessage.isEmpty())
+        addLine(m_progressDialogMessage);
+
+    qint32 count = 0;
+    std::unique_ptr<CURL, CurlEasyDeleter> handle(curlReady() ? curl_easy_init() : nullptr);
+    if (handle) {
+        CURL* curl = handle.get();
+        const QByteArray url = strUrl.toUtf8();
+        const QByteArray proxy = strProxy.toUtf8();
+        std::unique_ptr<curl_slist, CurlListDeleter> headers;
+        for (const char* header :
+             {"Accept-Language: ja-JP", "Cache-Control: no-cache", "Pragma: no-cache"}) {
+            curl_slist* list = curl_slist_append(headers.get(), header);
+            if (!list)
+                throw RuntimeError(RuntimeError::OutOfMemory,
+                                   QStringLiteral("メモリが不足しています。"));
+            headers.release();
+            headers.reset(list);
+        }
+
+        Transfer transfer;
+        transfer.addLine = [this](const QString& text) { addLine(text); };
+        transfer.extendLine = [this](const QString& text) { extendLine(text); };
+        transfer.receiveTimeout = testReceiveTimeout > 0 ? testReceiveTimeout : m_receiveTimeout;
+
+        curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+        curl_easy_setopt(curl, CURLOPT_USERAGENT, "Vantrel WinInet");
+        curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
+        curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 10L);
+        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+        if (!strProxy.isEmpty())
+            curl_easy_setopt(curl, CURLOPT_PROXY, proxy.constData());
+        if (m_connectTimeout > 0)
+            curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, long(m_connectTimeout));
+        curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, onHeader);
+        curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
+        curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
+        curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+        if (transfer.receiveTimeout > 0) {
+            curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
+            curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
+            curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+        }
+
+        addLine(QStringLiteral("[コネクション開始]"));
+        addLine(strUrl);
+        transfer.sinceLastData.start();
+        curl_easy_perform(curl); // the outcome shows in the status and the body
+        long status = 0;
+        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+        if (status > 0 || transfer.receiving) {
+            // The page was opened: its reads end with the remainder and the final empty read.
+            transfer.startReceiving();
+            if (transfer.body.size() % ReadBlockBytes != 0)
+                extendLine(QStringLiteral("."));
+            extendLine(QStringLiteral("."));
+            if (transfer.tooLarge)
+                transfer.body.clear();
+            count = qint32(transfer.body.size());
+            addLine(QStringLiteral("[コネクション終了]"));
+        }
+        bytRecvData = count > 0 ? transfer.body : QByteArray();
+    } else {
+        bytRecvData.clear();
+    }
+
+    if (window && m_progressClose)
+        window->unload(objOwnerForm);
+    return count;
+}
+
+QString clsWinInet::GetHttpDataString(const QString& strUrl, const QString& strProxy,
+                                      QObject* objOwnerForm, quint8 bytCode) {
+    try {
+        QByteArray bytes;
+        if (GetHttpData(strUrl, bytes, strProxy, objOwnerForm) == 0)
+            return QString();
+        switch (bytCode) {
+        case 0:
+            return ShiftJis::decode(bytes);
+        case 8:
+            return QString::fromUtf8(bytes);
+        default:
+            m_reporter.failure(QStringLiteral("GetHttpDataString"),
+                               QStringLiteral("コード番号が異常です（") + QString::number(bytCode) +
+                                   QStringLiteral("）"));
+            return QString();
+        }
+    } catch (const RuntimeError& e) {
+        m_reporter.runtimeError(QStringLiteral("GetHttpDataString"), e);
+        return QString();
+    }
+}
+
+QString clsWinInet::GetHttpDataStringUTF8(const QString& strUrl, const QString& strProxy,
+                                          QObject* objOwnerForm) {
+    try {
+        QByteArray bytes;
+        if (GetHttpData(strUrl, bytes, strProxy, objOwnerForm) == 0)
+            return QString();
+        return QString::fromUtf8(bytes);
+    } catch (const RuntimeError& e) {
+        m_reporter.runtimeError(QStringLiteral("GetHttpDataStringUTF8"), e);
+        return QString();
+    }
+}

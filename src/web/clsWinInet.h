@@ -1,0 +1,61 @@
+#pragma once
+
+#include "base/ErrorReporter.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QObject;
+
+// The program's only network client: downloads the body of one HTTP or HTTPS address, blocking,
+// and logs its progress in the connection window. The request asks for Japanese pages
+// ("Accept-Language: ja-JP"), always goes to the server (no cached answers), and the body comes
+// back whatever the HTTP status. Certificates are verified.
+class clsWinInet {
+public:
+    // A body larger than this is treated as a failed download, so that a server sending without
+    // end cannot exhaust memory.
+    static constexpr qint32 MaxBodyBytes = 32 * 1024 * 1024;
+
+    clsWinInet();
+
+    // True when the network layer could be set up.
+    bool Connection() const;
+
+    bool ProgressOpen() const { return m_progressOpen; }
+    void SetProgressOpen(bool blnValue) { m_progressOpen = blnValue; }
+    bool ProgressClose() const { return m_progressClose; }
+    // True also unloads the connection window at once.
+    void SetProgressClose(bool blnValue);
+    const QString& ProgressDialogMessage() const { return m_progressDialogMessage; }
+    void SetProgressDialogMessage(const QString& strValue) { m_progressDialogMessage = strValue; }
+
+    QString GetHttpDataStringUTF8(const QString& strUrl, const QString& strProxy,
+                                  QObject* objOwnerForm);
+    // bytCode 0 decodes Shift_JIS, 8 UTF-8; any other code is reported after the download.
+    QString GetHttpDataString(const QString& strUrl, const QString& strProxy, QObject* objOwnerForm,
+                              quint8 bytCode);
+    // The body into bytRecvData (emptied when nothing arrived); returns its size. strProxy is a
+    // proxy server or "" for the system's settings (the proxy variables of the environment).
+    // Run-time errors reach the caller.
+    qint32 GetHttpData(const QString& strUrl, QByteArray& bytRecvData, const QString& strProxy,
+                       QObject* objOwnerForm);
+
+    // For tests: the receive timeout of every client, in milliseconds (0 restores 30 s).
+    static void SetReceiveTimeoutForTests(qint32 lngMilliseconds);
+
+private:
+    void addLine(const QString& text) const;
+    void extendLine(const QString& text) const;
+
+    // Milliseconds of a setting given in seconds; overflow is a run-time error.
+    static qint32 secondsToMilliseconds(qint32 seconds);
+
+    // The send timeout and the connect retries stay at the system's defaults.
+    qint32 m_connectTimeout;
+    qint32 m_receiveTimeout;
+    bool m_progressOpen = true;
+    bool m_progressClose = true;
+    QString m_progressDialogMessage;
+    ErrorReporter m_reporter;
+};

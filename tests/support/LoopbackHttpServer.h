@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QThread>
+
+// An HTTP server for tests on 127.0.0.1 with a free port. It runs in a thread of its own, so a
+// blocking download in the test's thread can talk to it. Each registered path (with or without
+// its query) answers with a fixed status and body after an optional delay; any other path gets
+// 404 with the body "Not Found". Every connection is closed after its answer.
+class LoopbackHttpServer {
+public:
+    struct Request {
+        QByteArray method;
+        QByteArray target;                     // path and query as sent
+        QHash<QByteArray, QByteArray> headers; // names in lower case
+    };
+
+    LoopbackHttpServer();
+    ~LoopbackHttpServer();
+    LoopbackHttpServer(const LoopbackHttpServer&) = delete;
+    LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
+
+    // Starts listening; false when no port could be had.
+    bool start();
+    void stop();
+
+    quint16 port() const { return m_port; }
+    // "http://127.0.0.1:port", without a trailing "/".
+    QString baseUrl() const;
+
+    // delayMs before the answer starts. With stallAfterBytes >= 0 the answer sends the headers
+    // and that many body bytes, then waits stallMs before the rest.
+    void setRoute(const QString& path, int status, const QByteArray& body, int delayMs = 0,
+                  qint64 stallAfterBytes = -1, int stallMs = 0);
+    void clearRoutes();
+
+    QList<Request> requests() const;
+    void clearRequests();
+
+    struct Route {
+        int status = 200;
+        QByteArray body;
+        int delayMs = 0;
+        qint64 stallAfterBytes = -1;
+        int stallMs = 0;
+    };
+
+private:
+    Route routeFor(const QByteArray& target) const;
+    void record(const Request& request);
+
+    class Thread;
+    Thread* m_thread = nullptr;
+    quint16 m_port = 0;
+    mutable QMutex m_mutex;
+    QHash<QByteArray, Route> m_routes;
+    QList<Request> m_requests;
+};

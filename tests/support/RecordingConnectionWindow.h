@@ -1,0 +1,38 @@
+#pragma once
+
+#include "web/ConnectionWindow.h"
+
+#include <QStringList>
+
+// A connection window for tests: keeps the log as the window's list would show it and counts
+// how often it was shown and unloaded; unloading keeps the log in lastLog. Installs itself on
+// construction.
+class RecordingConnectionWindow final : public ConnectionWindow {
+public:
+    RecordingConnectionWindow() { ConnectionWindow::install(this); }
+    ~RecordingConnectionWindow() override { ConnectionWindow::install(nullptr); }
+
+    void showFor(QObject* owner) override {
+        ++shown;
+        lastOwner = owner;
+        visible = true;
+    }
+    void addItem(const QString& item) override { items.append(item); }
+    void extendLastItem(const QString& text) override {
+        if (!items.isEmpty())
+            items.last() += text;
+    }
+    void unload(QObject*) override {
+        ++unloaded;
+        visible = false;
+        lastLog = items;
+        items.clear();
+    }
+
+    QStringList items;   // the log while the window is loaded
+    QStringList lastLog; // the log at the last unload
+    int shown = 0;
+    int unloaded = 0;
+    bool visible = false;
+    QObject* lastOwner = nullptr;
+};

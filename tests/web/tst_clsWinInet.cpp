@@ -1,0 +1,250 @@
+#include "base/ShiftJis.h"
+#include "support/FakePlatform.h"
+#include "support/LoopbackHttpServer.h"
+#include "support/RecordingConnectionWindow.h"
+#include "web/clsWinInet.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class tst_clsWinInet : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_server.start()); }
+    void init() {
+        m_platform = std::make_unique<FakePlatform>();
+        m_window = std::make_unique<RecordingConnectionWindow>();
+        m_server.clearRoutes();
+        m_server.clearRequests();
+        clsWinInet::SetReceiveTimeoutForTests(0);
+    }
+    void cleanup() {
+        m_window.reset();
+        m_platform.reset();
+    }
+
+    void downloadLogsEachStepAndSendsTheRequestHeaders() {
+        m_server.setRoute(u"/page"_s, 200, "hello");
+        clsWinInet client;
+        client.SetProgressDialogMessage(u"第1回 開催情報取得中 (オフィシャル)"_s);
+        QObject owner;
+        QByteArray bytes;
+        const QString url = m_server.baseUrl() + u"/page"_s;
+
+        QCOMPARE(client.GetHttpData(url, bytes, QString(), &owner), 5);
+        QCOMPARE(bytes, QByteArray("hello"));
+        QCOMPARE(m_window->lastLog,
+                 QStringList({u" 第1回 開催情報取得中 (オフィシャル)"_s, u" [コネクション開始]"_s,
+                              u" "_s + url, u" 受信中 .."_s, u" [コネクション終了]"_s}));
+        QCOMPARE(m_window->shown, 1);
+        QCOMPARE(m_window->unloaded, 1);
+        QCOMPARE(m_window->lastOwner, &owner);
+        QCOMPARE(m_platform->waitCursorDepth, 0);
+
+        const QList<LoopbackHttpServer::Request> requests = m_server.requests();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].headers.value("accept-language"), QByteArray("ja-JP"));
+        QCOMPARE(requests[0].headers.value("user-agent"), QByteArray("Vantrel WinInet"));
+        QCOMPARE(requests[0].headers.value("cache-control"), QByteArray("no-cache"));
+    }
+
+    void bodyArrivesWhateverItsSizeAndStatus_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("dots");
+        QTest::newRow("empty") << 200 << 0 << 1;
+        QTest::newRow("one read") << 200 << 1024 << 2;
+        QTest::newRow("first buffer") << 200 << 32767 << 33;
+        QTest::newRow("grown buffer") << 200 << 100000 << 99;
+        QTest::newRow("error page") << 404 << 300 << 2;
+        QTest::newRow("server error") << 500 << 2048 << 3;
+    }
+    void bodyArrivesWhateverItsSizeAndStatus() {
+        QFETCH(int, status);
+        QFETCH(int, size);
+        QFETCH(int, dots);
+        QByteArray body(size, '\0');
+        for (int i = 0; i < size; ++i)
+            body[i] = char('a' + i % 26);
+        m_server.setRoute(u"/body"_s, status, body);
+        clsWinInet client;
+        QByteArray bytes("left over");
+
+        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/body"_s, bytes, QString(), nullptr),
+                 size);
+        QCOMPARE(bytes, body);
+        QCOMPARE(m_window->lastLog.value(2), u" 受信中 "_s + QString(dots, u'.'));
+        QCOMPARE(m_window->lastLog.value(3), u" [コネクション終了]"_s);
+    }
+
+    void emptyUrlDoesNothing() {
+        clsWinInet client;
+        QByteArray bytes("x");
+        QCOMPARE(client.GetHttpData(QString(), bytes, QString(), nullptr), 0);
+        QCOMPARE(m_window->shown, 0);
+        QVERIFY(m_server.requests().isEmpty());
+        QCOMPARE(client.GetHttpDataString(QString(), QString(), nullptr, 1), QString());
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void withoutProgressNothingIsShownOrLogged() {
+        m_server.setRoute(u"/page"_s, 200, "quiet");
+        clsWinInet client;
+        client.SetProgressOpen(false);
+        client.SetProgressDialogMessage(u"message"_s);
+        QByteArray bytes;
+        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/page"_s, bytes, QString(), nullptr), 5);
+        QCOMPARE(bytes, QByteArray("quiet"));
+        QCOMPARE(m_window->shown, 0);
+        QCOMPARE(m_window->unloaded, 0);
+        QVERIFY(m_window->items.isEmpty());
+    }
+
+    void withoutProgressCloseTheLogCollectsSeveralDownloads() {
+        m_server.setRoute(u"/a"_s, 200, "a");
+        m_server.setRoute(u"/b"_s, 200, "b");
+        clsWinInet client;
+        client.SetProgressClose(false);
+        m_window->unloaded = 0;
+        QByteArray bytes;
+        client.GetHttpData(m_server.baseUrl() + u"/a"_s, bytes, QString(), nullptr);
+        client.GetHttpData(m_server.baseUrl() + u"/b"_s, bytes, QString(), nullptr);
+        QCOMPARE(m_window->unloaded, 0);
+        QCOMPARE(m_window->items.size(), 8);
+        QCOMPARE(m_window->items.count(u" [コネクション終了]"_s), 2);
+
+        client.SetProgressClose(true);
+        QCOMPARE(m_window->unloaded, 1);
+        QVERIFY(m_window->items.isEmpty());
+    }
+
+    void anEndlessBodyIsAFailedDownload() {
+        m_server.setRoute(u"/huge"_s, 200, QByteArray(clsWinInet::MaxBodyBytes + 1, 'x'));
+        clsWinInet client;
+        client.SetProgressOpen(false);
+        QByteArray bytes("x");
+        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/huge"_s, bytes, QString(), nullptr), 0);
+        QVERIFY(bytes.isEmpty());
+        QCOMPARE(client.GetHttpDataStringUTF8(m_server.baseUrl() + u"/huge"_s, QString(), nullptr),
+                 QString());
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void aServerThatStallsBeforeAnsweringTimesOut() {
+        clsWinInet::SetReceiveTimeoutForTests(1000);
+        m_server.setRoute(u"/slow"_s, 200, "late", 8000);
+        clsWinInet client;
+        QByteArray bytes;
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/slow"_s, bytes, QString(), nullptr), 0);
+        QVERIFY2(timer.elapsed() < 6000, "the receive timeout did not end the download");
+        QVERIFY(bytes.isEmpty());
+        QCOMPARE(m_window->lastLog.size(), 2); // no page was opened
+        QCOMPARE(m_window->lastLog.value(0), u" [コネクション開始]"_s);
+    }
+
+    void aStallInsideTheBodyKeepsWhatArrived() {
+        clsWinInet::SetReceiveTimeoutForTests(1000);
+        m_server.setRoute(u"/partial"_s, 200, QByteArray(3000, 'p'), 0, 2048, 8000);
+        clsWinInet client;
+        QByteArray bytes;
+        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/partial"_s, bytes, QString(), nullptr),
+                 2048);
+        QCOMPARE(bytes, QByteArray(2048, 'p'));
+        QCOMPARE(m_window->lastLog.value(3), u" [コネクション終了]"_s);
+    }
+
+    void aClosedPortGivesNothing() {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        clsWinInet client;
+        QByteArray bytes;
+        const QString url = u"http://127.0.0.1:%1/"_s.arg(port);
+        QCOMPARE(client.GetHttpData(url, bytes, QString(), nullptr), 0);
+        QCOMPARE(m_window->lastLog, QStringList({u" [コネクション開始]"_s, u" "_s + url}));
+        QCOMPARE(client.GetHttpDataString(url, QString(), nullptr, 8), QString());
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void anUntrustedCertificateIsRefused() {
+        QTemporaryDir folder;
+        const QString cert = folder.filePath(u"cert.pem"_s);
+        const QString key = folder.filePath(u"key.pem"_s);
+        QProcess request;
+        request.start(u"openssl"_s,
+                      {u"req"_s, u"-x509"_s, u"-newkey"_s, u"rsa:2048"_s, u"-nodes"_s, u"-keyout"_s,
+                       key, u"-out"_s, cert, u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s,
+                       u"-addext"_s, u"subjectAltName=IP:127.0.0.1"_s});
+        QVERIFY2(request.waitForFinished(60000) && request.exitCode() == 0,
+                 "openssl could not make a certificate");
+
+        QProcess server;
+        server.setProcessChannelMode(QProcess::MergedChannels);
+        server.start(u"openssl"_s, {u"s_server"_s, u"-accept"_s, u"127.0.0.1:0"_s, u"-cert"_s, cert,
+                                    u"-key"_s, key, u"-www"_s});
+        QVERIFY(server.waitForStarted());
+        static const QRegularExpression accept(u"ACCEPT 127\\.0\\.0\\.1:(\\d+)"_s);
+        QString output;
+        QRegularExpressionMatch match;
+        QElapsedTimer timer;
+        timer.start();
+        while (!(match = accept.match(output)).hasMatch() && timer.elapsed() < 20000) {
+            server.waitForReadyRead(200);
+            output += QString::fromLocal8Bit(server.readAll());
+        }
+        QVERIFY2(match.hasMatch(), qPrintable(output));
+
+        clsWinInet client;
+        QByteArray bytes;
+        const QString url = u"https://127.0.0.1:"_s + match.captured(1) + u"/"_s;
+        QCOMPARE(client.GetHttpData(url, bytes, QString(), nullptr), 0);
+        QVERIFY(bytes.isEmpty());
+        QCOMPARE(m_window->lastLog.size(), 2);
+        server.kill();
+        server.waitForFinished();
+    }
+
+    void stringsAreDecodedByTheirCode() {
+        const QString text = u"第1234回 開催情報"_s;
+        m_server.setRoute(u"/sjis"_s, 200, ShiftJis::encode(text));
+        m_server.setRoute(u"/utf8"_s, 200, text.toUtf8());
+        clsWinInet client;
+        QCOMPARE(client.GetHttpDataString(m_server.baseUrl() + u"/sjis"_s, QString(), nullptr, 0),
+                 text);
+        QCOMPARE(client.GetHttpDataString(m_server.baseUrl() + u"/utf8"_s, QString(), nullptr, 8),
+                 text);
+        QCOMPARE(client.GetHttpDataStringUTF8(m_server.baseUrl() + u"/utf8"_s, QString(), nullptr),
+                 text);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void anUnknownCodeIsReportedAfterTheDownload() {
+        m_server.setRoute(u"/page"_s, 200, "text");
+        clsWinInet client;
+        QCOMPARE(client.GetHttpDataString(m_server.baseUrl() + u"/page"_s, QString(), nullptr, 1),
+                 QString());
+        QCOMPARE(m_server.requests().size(), 1);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text, u"コード番号が異常です（1）"_s);
+        QCOMPARE(m_platform->messages[0].title, u"Kelvor mini / clsWinInet / GetHttpDataString"_s);
+        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Warning);
+    }
+
+private:
+    LoopbackHttpServer m_server;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<RecordingConnectionWindow> m_window;
+};
+
+QTEST_GUILESS_MAIN(tst_clsWinInet)
+#include "tst_clsWinInet.moc"
