@@ -32,7 +32,7 @@ struct VoteMatch {
 struct VoteData {
     qint32 Kaisaikai = 0;
     QString Kumi;
-    DateTime AsOf; // the moment the published counts refer to
+    DateTime AsOf;                               // the moment the published counts refer to
     std::array<VoteMatch, MatchCount> Matches{}; // match n at index n - 1
 
     // Totals and dates that a stored file may carry; the program reads them but never writes them.

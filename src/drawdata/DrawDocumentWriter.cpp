@@ -1,0 +1,66 @@
+#include "drawdata/DrawDocumentWriter.h"
+
+#include "base/NumberFormat.h"
+#include "base/Platform.h"
+#include "base/ShiftJis.h"
+#include "base/clsFileStream.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool storableValue(const QString& value) {
+    for (const QChar c : value) {
+        if (c == u'<' || c == u'>' || c == u'\r' || c == u'\n' || c == u'\0')
+            return false;
+    }
+    return ShiftJis::canEncode(value);
+}
+
+} // namespace
+
+QString DrawDocumentWriter::FileName(const QString& folder, const QString& kind,
+                                     qint32 lngKaisaikai, const QString& strKumi) {
+    QString name =
+        u"minibig"_s + u'_' + kind + u'_' + NumberFormat::format(qint64(lngKaisaikai), u"000"_s);
+    if (!strKumi.isEmpty())
+        name += u'_' + strKumi;
+    name += u".xml"_s;
+    return Platform::current().programFolder() + u"/SysData/"_s + folder + u'/' + name;
+}
+
+void DrawDocumentWriter::Header(const QString& style) {
+    Line(u"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>"_s);
+    Line(u"<?xml-stylesheet type=\"text/xsl\" href=\""_s + style + u"\"?>"_s);
+}
+
+void DrawDocumentWriter::Line(const QString& text) {
+    m_text += text + u"\r\n"_s;
+}
+
+void DrawDocumentWriter::Element(const QString& name, const QString& value) {
+    if (!storableValue(value))
+        m_storable = false;
+    Line(u'<' + name + u'>' + value + u"</"_s + name + u'>');
+}
+
+void DrawDocumentWriter::Element(const QString& name, qint32 value) {
+    Element(name, QString::number(value));
+}
+
+void DrawDocumentWriter::Element(const QString& name, Money value) {
+    Element(name, value.toString());
+}
+
+void DrawDocumentWriter::Element(const QString& name, DateTime value) {
+    Element(name, value.toGeneralText());
+}
+
+bool DrawDocumentWriter::Save(const QString& strPath, const ErrorReporter& reporter,
+                              const QString& operation) const {
+    clsFileStream stream;
+    if (m_storable && stream.SaveToFile(strPath, m_text))
+        return true;
+    reporter.failure(operation, strPath + u"\r\n"_s + u"ファイルの保存に失敗しました。"_s);
+    return false;
+}
