@@ -1,0 +1,43 @@
+#pragma once
+
+#include "base/clsIniFile.h"
+
+#include <QString>
+
+// Team names and league membership from the data files in SysData: TeamName.dat (main table),
+// TeamName1.dat (older names, draws below 750), TeamName2.dat (overseas names, draws from 750
+// on, updated from the maker's site), the user's TeamName3.dat and J1J2.dat (the clubs of each
+// league per year). Each instance reads the files once, when it is created.
+class clsTotoData {
+public:
+    // Draws numbered below this take their second table from TeamName1.dat.
+    static constexpr qint32 OverseasTableFrom = 750;
+
+    clsTotoData();
+
+    // The short name for a long name as printed on the official pages. Empty for draw 0 and
+    // when no table knows the name; both are told to the user, and a name found nowhere is kept
+    // as the last missing team name.
+    QString GetShortTeamName(const QString& strLongName, qint32 lngKaisaikai);
+    // The main table's long name for a short name; empty when absent.
+    QString GetLongTeamName(const QString& strShortName) const;
+    // "J1", "J2" or "J3": the league whose list of the year holds the club; empty when none.
+    QString GetShortToJ1J2String(const QString& strShortName, qint32 lngYear) const;
+    // "Version.Revision" of TeamName2.dat, for example "1.5".
+    QString GetTeamName2Version() const;
+    // True when TeamName.dat, TeamName2.dat or TeamName3.dat has this long name.
+    bool ExistsLongTeamName(const QString& strLongName) const;
+    // Kept for the callers that ask for it; the tables need no check.
+    void CheckVersion() const {}
+
+    // The long name that the last lookup could not find, for the user team-name window.
+    static QString LastMissingTeamName();
+    static void SetLastMissingTeamName(const QString& strLongName);
+
+private:
+    clsIniFile m_teamName;
+    clsIniFile m_teamName1;
+    clsIniFile m_teamName2;
+    clsIniFile m_teamName3;
+    clsIniFile m_j1j2;
+};
