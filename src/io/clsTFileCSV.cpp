@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -17,8 +18,10 @@ namespace {
 
 // Progress is shown and window events run after this many lines.
 constexpr qint32 LinesPerUpdate = 1001;
-// "d,d,d,d,d,d,d,d,d" and CR LF.
+// "d,d,d,d,d,d,d,d,d" without its line end.
 constexpr qsizetype LineLength = 2 * SingleCodec::MatchCount - 1;
+// About 1 MB of lines per write.
+constexpr qint32 BufferLines = 50000;
 
 RuntimeError outOfMemory() {
     return {RuntimeError::OutOfMemory, QStringLiteral("メモリが不足しています。")};
@@ -57,18 +60,50 @@ private:
     qint64 m_size = 0;
 };
 
-// A line ends at CR LF, CR or LF; text after the last line end is a line too.
+// Bit 7 of each byte is set where the byte of `word` equals the byte repeated in `pattern`.
+quint64 bytesEqual(quint64 word, quint64 pattern) {
+    constexpr quint64 Low7 = 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 x = word ^ pattern;
+    return ~(((x & Low7) + Low7) | x | Low7);
+}
+
+// The number of bytes marked by bytesEqual.
+qint64 markedBytes(quint64 bits) {
+    // Each byte of bits >> 7 is 0 or 1; the multiplication sums them into the top byte.
+    return qint64(((bits >> 7) * 0x0101010101010101ULL) >> 56);
+}
+
+// A line ends at CR LF, CR or LF; text after the last line end is a line too. Counted eight
+// bytes at a time: LF, plus CR not followed by LF.
 qint64 countLines(const char* begin, const char* end) {
-    qint64 breaks = 0;
-    for (const char* p = begin; p < end; ++p) {
-        if (*p == '\n')
-            ++breaks;
-        else if (*p == '\r' && (p + 1 == end || p[1] != '\n'))
-            ++breaks;
+    constexpr quint64 Lf = 0x0A0A0A0A0A0A0A0AULL;
+    constexpr quint64 Cr = 0x0D0D0D0D0D0D0D0DULL;
+    qint64 lf = 0;
+    qint64 cr = 0;
+    qint64 crLf = 0;
+    bool previousCr = false;
+    const char* p = begin;
+    for (; end - p >= 8; p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        const quint64 lfBits = bytesEqual(word, Lf);
+        const quint64 crBits = bytesEqual(word, Cr);
+        lf += markedBytes(lfBits);
+        cr += markedBytes(crBits);
+        // Byte order in the word is the memory order from the lowest byte up.
+        crLf += markedBytes((crBits << 8) & lfBits) + (previousCr && (lfBits & 0x80));
+        previousCr = crBits >> 63;
     }
+    for (; p < end; ++p) {
+        lf += *p == '\n';
+        cr += *p == '\r';
+        crLf += previousCr && *p == '\n';
+        previousCr = *p == '\r';
+    }
+    qint64 lines = lf + cr - crLf;
     if (begin < end && end[-1] != '\n' && end[-1] != '\r')
-        ++breaks;
-    return breaks;
+        ++lines;
+    return lines;
 }
 
 const char* lineEnd(const char* p, const char* end) {
@@ -102,20 +137,27 @@ int fieldValue(const char* begin, const char* end) {
     return ValueText::toByte(ShiftJis::decode(QByteArray(begin, end - begin)));
 }
 
+// The single of a line in the form the program writes, "d,d,d,d,d,d,d,d,d" with marks 0..2;
+// -1 for any other text.
+qint32 plainSingle(const char* line) {
+    qint32 number = 0;
+    qint32 power = 1;
+    for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+        const char digit = line[2 * k];
+        if (digit < '0' || digit > '2' || (k < 8 && line[2 * k + 1] != ','))
+            return -1;
+        number += (digit - '0') * power;
+        power *= 3;
+    }
+    return number;
+}
+
 // The single of one line, -1 when the line is no single: not nine fields, or a mark that is not
 // 0, 1 or 2. A field that does not convert throws.
 qint32 lineSingle(const char* begin, const char* end) {
     if (end - begin == LineLength) {
-        qint32 number = 0;
-        qint32 power = 1;
-        bool plain = true;
-        for (int k = 0; k < SingleCodec::MatchCount && plain; ++k) {
-            const char digit = begin[2 * k];
-            plain = digit >= '0' && digit <= '2' && (k == 8 || begin[2 * k + 1] == ',');
-            number += (digit - '0') * power;
-            power *= 3;
-        }
-        if (plain)
+        const qint32 number = plainSingle(begin);
+        if (number >= 0)
             return number;
     }
     std::array<const char*, SingleCodec::MatchCount + 1> bounds{};
@@ -157,9 +199,17 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
             throw RuntimeError::subscriptOutOfRange();
         if (!file.open(QIODevice::WriteOnly))
             throw RuntimeError::fileIo(file.errorString());
-        QByteArray chunk(LinesPerUpdate * (LineLength + 2), Qt::Uninitialized);
-        char* out = chunk.data();
+        // Written in large blocks; the progress still moves every 1001 lines.
+        QByteArray buffer(BufferLines * (LineLength + 2), Qt::Uninitialized);
+        char* out = buffer.data();
+        const auto flush = [&] {
+            const qint64 length = out - buffer.constData();
+            if (file.write(buffer.constData(), length) != length)
+                throw RuntimeError::fileIo(file.errorString());
+            out = buffer.data();
+        };
         qint32 sinceUpdate = 0;
+        qint32 inBuffer = 0;
         for (qint32 i = 0; i < lngSCount; ++i) {
             const SingleCodec::Marks& marks = SingleCodec::marks(lngSingle[i]);
             for (int k = 0; k < SingleCodec::MatchCount; ++k) {
@@ -167,18 +217,17 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
                 *out++ = k + 1 < SingleCodec::MatchCount ? ',' : '\r';
             }
             *out++ = '\n';
-            if (++sinceUpdate == LinesPerUpdate || i + 1 == lngSCount) {
-                const qint64 length = out - chunk.constData();
-                if (file.write(chunk.constData(), length) != length)
-                    throw RuntimeError::fileIo(file.errorString());
-                out = chunk.data();
+            if (++inBuffer == BufferLines) {
+                inBuffer = 0;
+                flush();
             }
-            if (sinceUpdate == LinesPerUpdate) {
+            if (++sinceUpdate == LinesPerUpdate) {
                 sinceUpdate = 0;
                 progress->setValue(i);
                 Platform::current().processEvents();
             }
         }
+        flush();
         progress->setValue(maximum);
         if (!file.commit())
             throw RuntimeError::fileIo(file.errorString());
@@ -206,28 +255,41 @@ bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
         }
         std::vector<qint32> singles;
         try {
-            singles.assign(std::size_t(lines), 0);
+            singles.reserve(std::size_t(lines));
         } catch (const std::bad_alloc&) {
             throw outOfMemory();
         }
         progress.reset();
         progress = Platform::current().openProgress(QStringLiteral("CSVファイルの読込中"), lines);
 
-        qint32 count = 0;
-        qint32 read = 0;
         qint32 sinceUpdate = 0;
-        for (const char* p = bytes.begin(); read < lines; ++read) {
-            const char* end = lineEnd(p, bytes.end());
-            const qint32 number = lineSingle(p, end);
+        const char* const last = bytes.end();
+        const char* p = bytes.begin();
+        for (qint32 read = 0; read < lines; ++read) {
+            // Most lines are as the program writes them: try that form before scanning.
+            const char* end = nullptr;
+            qint32 number = -1;
+            if (last - p > LineLength && (p[LineLength] == '\r' || p[LineLength] == '\n')) {
+                number = plainSingle(p);
+                if (number >= 0)
+                    end = p + LineLength;
+            }
+            if (!end) {
+                end = lineEnd(p, last);
+                number = lineSingle(p, end);
+            }
             if (number >= 0)
-                singles[count++] = number;
-            p = nextLine(end, bytes.end());
+                singles.push_back(number);
+            p = nextLine(end, last);
             if (++sinceUpdate == LinesPerUpdate) {
                 sinceUpdate = 0;
                 progress->setValue(read + 1);
                 Platform::current().processEvents();
             }
         }
+        const qint32 count = qint32(singles.size());
+        // Positions of skipped lines stay behind the count, as zeros.
+        singles.resize(std::size_t(lines), 0);
         progress->setValue(lines);
         lngSCount = count;
         lngSingle = std::move(singles);

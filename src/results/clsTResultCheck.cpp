@@ -5,8 +5,8 @@
 #include "base/RuntimeError.h"
 #include "base/ValueText.h"
 #include "base/clsFileStream.h"
-#include "base/clsQuickSort.h"
 #include "singles/SingleCodec.h"
+#include "singles/SingleKeySort.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -201,17 +201,8 @@ bool clsTResultCheck::GradeSort(std::span<qint32> lngSingle, bool Sorted) {
         return false;
     }
     try {
-        std::vector<qint32> keys(m_singles.size());
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            keys[i] = m_gradeOf[m_singles[i]];
-        std::vector<qint32> index(keys.size());
-        std::iota(index.begin(), index.end(), 0);
-        clsQuickSort sort;
-        if (!sort.LongIndexSort(keys, index, Sorted))
-            return false;
-        const std::vector<qint32> old(lngSingle.begin(), lngSingle.end());
-        for (std::size_t i = 0; i < old.size(); ++i)
-            lngSingle[i] = old[std::size_t(index[i])];
+        SingleKeySort::byLongKey(
+            lngSingle, [this](std::size_t i) { return qint32(m_gradeOf[m_singles[i]]); }, Sorted);
         return true;
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("GradeSort_Sub"), e);

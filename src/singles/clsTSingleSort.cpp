@@ -3,9 +3,9 @@
 #include "base/Platform.h"
 #include "base/RuntimeError.h"
 #include "singles/SingleCodec.h"
+#include "singles/SingleKeySort.h"
 
 #include <memory>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -19,13 +19,6 @@ void requireSingles(std::span<const qint32> singles) {
     for (const qint32 number : singles)
         if (!SingleCodec::isValid(number))
             throw RuntimeError::overflow();
-}
-
-// new[i] = old[index[i]].
-void rewrite(std::span<qint32> singles, const std::vector<qint32>& index) {
-    const std::vector<qint32> old(singles.begin(), singles.end());
-    for (std::size_t i = 0; i < singles.size(); ++i)
-        singles[i] = old[std::size_t(index[i])];
 }
 
 using KeyTable = std::array<qint32, SingleCodec::SingleCount>;
@@ -46,20 +39,15 @@ void clsTSingleSort::MoneySort(std::span<qint32> lngSingle, qint32 SortType, boo
     if (m_voteRefused)
         return;
     // There are only 19 683 distinct singles: each estimate is computed once.
-    std::vector<Money> estimate(SingleCodec::SingleCount);
-    std::vector<bool> known(SingleCodec::SingleCount, false);
-    std::vector<Money> keys(lngSingle.size());
-    for (std::size_t i = 0; i < lngSingle.size(); ++i) {
-        const qint32 number = lngSingle[i];
-        if (!known[number]) {
-            estimate[number] = m_money.Estimate(SortType + 1, SingleCodec::marksUnchecked(number));
-            known[number] = true;
-        }
-        keys[i] = estimate[number];
-    }
-    std::vector<qint32> index;
-    if (m_sort.CurrencyIndexSort(keys, index, Sorted))
-        rewrite(lngSingle, index);
+    std::vector<qint64> yen(SingleCodec::SingleCount, -1);
+    const auto yenAt = [&](std::size_t i) {
+        const qint32 single = lngSingle[i];
+        if (yen[single] < 0)
+            yen[single] =
+                m_money.Estimate(SortType + 1, SingleCodec::marksUnchecked(single)).wholeYen();
+        return yen[single];
+    };
+    SingleKeySort::byWholeYen(lngSingle, yenAt, Sorted);
 }
 
 void clsTSingleSort::MarkSort(std::span<qint32> lngSingle, qint32 SortType, bool Sorted) {
@@ -92,11 +80,6 @@ void clsTSingleSort::NinkiSort(std::span<qint32> lngSingle, qint32 SortType, boo
 }
 
 void clsTSingleSort::sortByCounts(std::span<qint32> lngSingle, const KeyTable& keyOf, bool Sorted) {
-    std::vector<qint32> keys(lngSingle.size());
-    for (std::size_t i = 0; i < lngSingle.size(); ++i)
-        keys[i] = keyOf[lngSingle[i]];
-    std::vector<qint32> index(lngSingle.size());
-    std::iota(index.begin(), index.end(), 0);
-    if (m_sort.LongIndexSort(keys, index, Sorted))
-        rewrite(lngSingle, index);
+    SingleKeySort::byLongKey(
+        lngSingle, [&](std::size_t i) { return keyOf[lngSingle[i]]; }, Sorted);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "base/clsQuickSort.h"
 #include "drawdata/VoteData.h"
 #include "singles/PopularityRanks.h"
 #include "singles/clsTMoney.h"
@@ -9,8 +8,9 @@
 
 // Reorders a single list by estimated prize, by the count of one mark or by the count of matches
 // at one popularity rank. The sorts are not stable: equal keys end in the order the partition
-// leaves them. A sort kind outside 0..2 or a number that is no single throws RuntimeError to the
-// caller; the list is then unchanged.
+// leaves them, the currency index sort's for estimates and the 32-bit index sort's for counts. A
+// sort kind outside 0..2 or a number that is no single throws RuntimeError to the caller; the list
+// is then unchanged.
 class clsTSingleSort {
 public:
     clsTSingleSort() = default;
@@ -31,7 +31,6 @@ private:
                       bool Sorted);
 
     clsTMoney m_money;
-    clsQuickSort m_sort;
     PopularityTable m_ninki{};
     bool m_voteRefused = false;
 };

@@ -210,6 +210,28 @@ private Q_SLOTS:
         }
     }
 
+    // Every line end form, at every position within the eight-byte steps of the counter.
+    void lineCountsOfMixedLineEnds() {
+        QRandomGenerator random(11);
+        const QString path = m_platform->path(QStringLiteral("ends.csv"));
+        for (int round = 0; round < 300; ++round) {
+            QByteArray bytes(int(random.bounded(40)), Qt::Uninitialized);
+            for (char& c : bytes)
+                c = "\r\n01"[random.bounded(4)];
+            qint64 lines = 0;
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                lines += bytes[i] == '\n' ||
+                         (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
+            if (!bytes.isEmpty() && bytes.back() != '\n' && bytes.back() != '\r')
+                ++lines;
+            write(path, bytes);
+            qint32 count = -1;
+            std::vector<qint32> singles;
+            QVERIFY(clsTFileCSV().CsvLoad(path, count, singles));
+            QCOMPARE(qint64(singles.size()), lines);
+        }
+    }
+
     void fileName_data() {
         QTest::addColumn<qint32>("kaisaikai");
         QTest::addColumn<QString>("kumi");
