@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cstring>
+#include <QtEndian>
 #include <limits>
 #include <new>
 
@@ -84,13 +84,12 @@ qint64 countLines(const char* begin, const char* end) {
     bool previousCr = false;
     const char* p = begin;
     for (; end - p >= 8; p += 8) {
-        quint64 word;
-        std::memcpy(&word, p, 8);
+        const quint64 word = qFromLittleEndian<quint64>(p);
         const quint64 lfBits = bytesEqual(word, Lf);
         const quint64 crBits = bytesEqual(word, Cr);
         lf += markedBytes(lfBits);
         cr += markedBytes(crBits);
-        // Byte order in the word is the memory order from the lowest byte up.
+        // The word holds the bytes in memory order from its lowest byte up.
         crLf += markedBytes((crBits << 8) & lfBits) + (previousCr && (lfBits & 0x80));
         previousCr = crBits >> 63;
     }

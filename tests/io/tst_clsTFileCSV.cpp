@@ -75,13 +75,6 @@ private Q_SLOTS:
             m_platform->messages[0].title.endsWith(QStringLiteral("/ clsTFileCSV / CsvSave_Sub")));
     }
 
-    void saveToMissingFolderIsReported() {
-        clsTFileCSV csv;
-        QVERIFY(!csv.CsvSave(m_platform->path(QStringLiteral("no/such/x.csv")), 1,
-                             std::vector<qint32>{0}));
-        QCOMPARE(m_platform->messages.size(), 1);
-    }
-
     void load_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<qint32>("count");
