@@ -15,7 +15,7 @@
 // a closing element that does not match, a document that ends before its elements are closed,
 // and a text that is not a Shift_JIS document are "XMLデータが異常です。"; a RuntimeError from
 // the field handler (a value that does not convert, a match number out of range) or a value
-// outside the second level is reported in the run-time form. The caller keeps its previous
+// with fewer than two open elements is reported in the run-time form. The caller keeps its previous
 // record whenever Read returns false.
 class DrawDocumentReader {
 public:
