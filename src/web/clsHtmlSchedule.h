@@ -1,0 +1,49 @@
+#pragma once
+
+#include "base/ErrorReporter.h"
+#include "drawdata/ScheduleData.h"
+#include "drawdata/clsTotoData.h"
+#include "web/PageLines.h"
+#include "web/clsHtmlGet.h"
+#include "web/clsHtmlToto.h"
+
+#include <QString>
+
+class QObject;
+
+// Reads the official page of a mini BIG draw's designated matches and sale dates into a
+// ScheduleData. The page is seen only as its body lines, and every value is found by comparing
+// whole lines with the site's fixed labels.
+class clsHtmlSchedule {
+public:
+    clsHtmlSchedule();
+
+    bool ProgressOpen() const { return m_htmlGet.ProgressOpen(); }
+    void SetProgressOpen(bool blnValue) { m_htmlGet.SetProgressOpen(blnValue); }
+    bool ProgressClose() const { return m_htmlGet.ProgressClose(); }
+    void SetProgressClose(bool blnValue) { m_htmlGet.SetProgressClose(blnValue); }
+
+    // The last download did not find the draw's page.
+    bool Unpublished() const { return m_unpublished; }
+
+    // Downloads and reads the schedule of draw lngKaisaikai (group strKumi, "" for none). True
+    // when the page was read; completeness is the caller's to judge. A failed parse leaves an
+    // empty record.
+    bool GetSchedule(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm);
+    ScheduleData Schedule() const { return m_schedule; }
+
+private:
+    // Walks the body lines into work; false for a page that cannot be taken. Conversion errors
+    // and lines missing after a label or match number throw RuntimeError.
+    bool readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
+                   ScheduleData& work, bool& headerFound);
+
+    clsHtmlGet m_htmlGet;
+    clsHtmlToto m_toto;
+    clsTotoData m_totoData;
+    QString m_urlBase;
+    QString m_productSuffix;
+    ScheduleData m_schedule;
+    bool m_unpublished = false;
+    ErrorReporter m_reporter;
+};
