@@ -5,6 +5,7 @@
 #include "base/OfficialUrlSettings.h"
 #include "base/Platform.h"
 #include "base/clsFileSystemObject.h"
+#include "drawdata/clsToto.h"
 
 namespace basMain {
 
@@ -31,12 +32,25 @@ bool dataPresent() {
     return true;
 }
 
+std::unique_ptr<clsToto>& totoObject() {
+    static std::unique_ptr<clsToto> toto;
+    return toto;
+}
+
 } // namespace
+
+const clsToto& Toto() {
+    std::unique_ptr<clsToto>& toto = totoObject();
+    if (!toto)
+        toto = std::make_unique<clsToto>();
+    return *toto;
+}
 
 std::unique_ptr<frmMain> Main() {
     if (!dataPresent())
         return nullptr;
     OfficialUrlSettings::Load();
+    totoObject() = std::make_unique<clsToto>();
 
     frmLoad splash;
     splash.show();

@@ -1,0 +1,99 @@
+#include "app/frmWinInet.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+// A small globe, the window's decoration.
+QPixmap earthPicture() {
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(40, 120, 220));
+    p.setPen(QPen(QColor(20, 70, 150), 2));
+    p.drawEllipse(QRectF(4, 4, 40, 40));
+    p.setPen(QPen(QColor(220, 240, 255), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(16, 4, 16, 40));
+    p.drawLine(QPointF(4, 24), QPointF(44, 24));
+    p.drawLine(QPointF(8, 14), QPointF(40, 14));
+    p.drawLine(QPointF(8, 34), QPointF(40, 34));
+    return pixmap;
+}
+
+} // namespace
+
+frmWinInet::frmWinInet(QWidget* parent)
+    : QDialog(parent), m_base(new QWidget(this)), m_list(new QListWidget(m_base)),
+      m_earth(new QLabel(m_base)) {
+    setObjectName(QStringLiteral("frmWinInet"));
+    setWindowTitle(QStringLiteral(" インターネット接続"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(false);
+    m_base->setObjectName(QStringLiteral("picBase"));
+    m_base->setAutoFillBackground(true);
+    QPalette colours = m_base->palette();
+    colours.setColor(QPalette::Window, QColor(245, 245, 245));
+    m_base->setPalette(colours);
+    m_list->setObjectName(QStringLiteral("lstMsg"));
+    m_earth->setObjectName(QStringLiteral("imgEarthAni"));
+    m_earth->setPixmap(earthPicture());
+
+    auto* inner = new QHBoxLayout(m_base);
+    inner->addWidget(m_earth, 0, Qt::AlignTop);
+    inner->addWidget(m_list, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_base);
+    resize(460, 200);
+}
+
+void frmWinInet::paintNow() {
+    if (!isVisible())
+        return;
+    m_list->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmWinInet::showFor(QObject* owner) {
+    auto* window = qobject_cast<QWidget*>(owner);
+    if (window != nullptr)
+        window = window->window();
+    const bool topmost = window != nullptr && (window->windowFlags() & Qt::WindowStaysOnTopHint);
+    if (parentWidget() != window)
+        setParent(window, windowFlags() | Qt::Dialog);
+    setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    show();
+    raise();
+    repaint();
+    paintNow();
+}
+
+void frmWinInet::addItem(const QString& item) {
+    m_list->addItem(item);
+    m_list->setCurrentRow(m_list->count() - 1);
+    paintNow();
+}
+
+void frmWinInet::extendLastItem(const QString& text) {
+    if (m_list->count() == 0) {
+        addItem(text);
+        return;
+    }
+    QListWidgetItem* last = m_list->item(m_list->count() - 1);
+    last->setText(last->text() + text);
+    paintNow();
+}
+
+void frmWinInet::unload(QObject* owner) {
+    hide();
+    m_list->clear();
+    if (auto* window = qobject_cast<QWidget*>(owner))
+        window->repaint();
+}
