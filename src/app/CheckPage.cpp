@@ -24,7 +24,7 @@ QPushButton* button(QWidget* parent, const QString& text, const QRect& geometry,
 
 CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picMain_2"));
-    picResultBase = host(this, QStringLiteral("picResultBase"), QRect(8, 8, 916, 532));
+    picResultBase = host(this, QStringLiteral("picResultBase"), QRect(8, 8, 916, 580));
     picResultBase->setAutoFillBackground(true);
     picGame = host(picResultBase, QStringLiteral("picGame"), QRect(6, 6, 260, 300));
     picResultView = host(picResultBase, QStringLiteral("picResultView"), QRect(272, 6, 638, 300));
@@ -42,5 +42,5 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
     chkResultAll->setGeometry(726, 430, 186, 24);
 
     pageBar = new PageBar(QStringLiteral("Result"), this);
-    pageBar->setGeometry(8, 548, 916, 32);
+    pageBar->setGeometry(8, 596, 916, 32);
 }

@@ -32,7 +32,7 @@ SinglesPage::SinglesPage(QWidget* parent) : QWidget(parent) {
     lblComment->setGeometry(8, 6, 900, 22);
     lblComment->setAutoFillBackground(true);
 
-    picSingleBase = host(this, QStringLiteral("picSingleBase"), QRect(8, 32, 916, 508));
+    picSingleBase = host(this, QStringLiteral("picSingleBase"), QRect(8, 32, 916, 556));
     picSingleBase->setAutoFillBackground(true);
     picSGame = host(picSingleBase, QStringLiteral("picSGame"), QRect(6, 6, 172, 272));
     picSingle = host(picSingleBase, QStringLiteral("picSingle"), QRect(184, 6, 536, 272));
@@ -49,5 +49,5 @@ SinglesPage::SinglesPage(QWidget* parent) : QWidget(parent) {
                           QRect(726, 408, 180, 30), QStringLiteral("cmdSingleDel"));
 
     pageBar = new PageBar(QStringLiteral("Single"), this);
-    pageBar->setGeometry(8, 548, 916, 32);
+    pageBar->setGeometry(8, 596, 916, 32);
 }

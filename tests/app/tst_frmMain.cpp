@@ -69,6 +69,8 @@ private Q_SLOTS:
     void sortOnTheHomePageKeepsThePage();
     void pagesSwitchAndBusyRefuses();
     void newClearsTheList();
+    void corruptSettingsAreReported();
+    void csvThatFailsLeavesTheListEmpty();
 };
 
 void tst_frmMain::cleanup() {
@@ -401,6 +403,39 @@ void tst_frmMain::newClearsTheList() {
     QVERIFY(window->singles().empty());
     QCOMPARE(window->currentPage(), 0);
     QCOMPARE(window->singleFrame()[1][0], 0);
+}
+
+void tst_frmMain::corruptSettingsAreReported() {
+    FakePlatform platform;
+    writeData(platform);
+    writeFile(platform.path(QStringLiteral("SysData/Kelvor mini.ini")),
+              "Kaisaikai = abc\r\nDownloadMessage = 0\r\n");
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    QCOMPARE(platform.texts(),
+             QStringList{QStringLiteral("Kelvor mini.iniファイルが破損しています。")});
+    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("1"));
+    QVERIFY(!window->homePage()->chkDownload->isChecked());
+}
+
+void tst_frmMain::csvThatFailsLeavesTheListEmpty() {
+    FakePlatform platform;
+    writeData(platform);
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    window->setSingleList({1, 2, 3});
+    const QString path = window->userDataFolder() + QStringLiteral("/Tovmi-077.csv");
+    writeFile(path, "1,0,2,1,1,0,0,2,1\r\n1,0,x,1,1,0,0,2,1\r\n");
+    DesktopAccess::current().openFileName = [&](QWidget*, const QString&, const QString&,
+                                                const QString&, const QString&) { return path; };
+    window->FileOpen();
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().icon, MessageIcon::Error);
+    QVERIFY(window->singles().empty());
+    QVERIFY(!window->isBusy());
+    QCOMPARE(window->currentPage(), 1);
+    // The draw of the file name is loaded even so.
+    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("77"));
 }
 
 QTEST_MAIN(tst_frmMain)
