@@ -3,6 +3,7 @@
 #include "base/OfficialUrlSettings.h"
 #include "base/Platform.h"
 #include "base/ShiftJis.h"
+#include "drawdata/clsXmlSchedule.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,4 +93,32 @@ void OfficialSite::writeTeamNames() {
                                      u"Version = 1\r\nRevision = 5\r\n"
                                      u"ﾌﾞﾗｼﾞﾙ = ブラジル\r\n[End]\r\n"_s);
     writeSysData(u"J1J2.dat"_s, u"2021J1 = 鹿島,浦和,川崎Ｆ\r\n"_s);
+}
+
+ScheduleData OfficialSite::schedule1234() {
+    const QStringList teams{u"鹿島"_s,   u"清水"_s,   u"浦和"_s,   u"Ｇ大阪"_s, u"川崎Ｆ"_s,
+                            u"名古屋"_s, u"横浜FM"_s, u"Ｃ大阪"_s, u"神戸"_s,   u"広島"_s,
+                            u"鳥栖"_s,   u"福岡"_s,   u"磐田"_s,   u"大分"_s,   u"横浜FC"_s,
+                            u"徳島"_s,   u"仙台"_s,   u"湘南"_s};
+    ScheduleData data;
+    data.Kaisaikai = 1234;
+    for (int m = 0; m < 9; ++m) {
+        MatchInfo& match = data.Matches[size_t(m)];
+        match.Home = teams[2 * m];
+        match.Away = teams[2 * m + 1];
+        match.MatchDate = DateTime::fromDate(QDate(2021, 3, m < 4 ? 6 : 7));
+        match.StartTime = DateTime::fromTime(QTime(14, 0));
+        match.Stadium = u"競技場"_s + QString::number(m + 1);
+        match.State = u"VS"_s;
+    }
+    data.SaleStart = DateTime::fromDateTime(QDate(2021, 3, 1), QTime(19, 0));
+    data.SaleEnd = DateTime::fromDateTime(QDate(2021, 3, 6), QTime(13, 50));
+    data.ResultDate = DateTime::fromDate(QDate(2021, 3, 8));
+    return data;
+}
+
+bool OfficialSite::storeSchedule(const ScheduleData& data) {
+    clsXmlSchedule xml;
+    xml.SetData(data);
+    return xml.XmlSave(xml.GetFileName(data.Kaisaikai, data.Kumi));
 }

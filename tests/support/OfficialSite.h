@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawdata/ScheduleData.h"
 #include "support/LoopbackHttpServer.h"
 
 #include <QByteArray>
@@ -29,6 +30,11 @@ public:
     // Writes TeamName.dat, TeamName1.dat, TeamName2.dat (version 1.5) and J1J2.dat with the
     // clubs of the test pages into SysData of the current program folder.
     static void writeTeamNames();
+
+    // The schedule of draw 1234 as the test schedule page gives it (short team names), stored
+    // as the draw's schedule file.
+    static ScheduleData schedule1234();
+    static bool storeSchedule(const ScheduleData& data);
 
 private:
     QString target(const QString& url) const;

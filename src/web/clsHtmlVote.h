@@ -1,0 +1,57 @@
+#pragma once
+
+#include "base/ErrorReporter.h"
+#include "drawdata/VoteData.h"
+#include "web/PageLines.h"
+#include "web/clsHtmlGet.h"
+#include "web/clsHtmlToto.h"
+
+#include <QString>
+
+class QObject;
+struct ScheduleData;
+
+// Reads the official vote status (投票状況) of the toto draw with the same number and fills a
+// VoteData for the nine mini BIG matches: each match of the stored schedule takes the votes of
+// the toto match with the same home and away team.
+class clsHtmlVote {
+public:
+    clsHtmlVote();
+
+    bool ProgressOpen() const { return m_htmlGet.ProgressOpen(); }
+    void SetProgressOpen(bool blnValue) { m_htmlGet.SetProgressOpen(blnValue); }
+    bool ProgressClose() const { return m_htmlGet.ProgressClose(); }
+    void SetProgressClose(bool blnValue) { m_htmlGet.SetProgressClose(blnValue); }
+
+    // The last download found no vote status for the draw.
+    bool Unpublished() const { return m_unpublished; }
+
+    // Needs the draw's complete stored schedule; downloads nothing without one. blnFinal comes
+    // back true when the figures are those taken at the end of sale.
+    bool GetVote(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm,
+                 bool& blnFinal);
+    VoteData Vote() const { return m_vote; }
+
+    // The toto draw has up to 13 matches.
+    static constexpr qint32 TotoMatchCount = 13;
+
+private:
+    struct TotoMatch {
+        QString Home;
+        QString Away;
+        std::array<OutcomeVote, 3> Outcomes{};
+    };
+    using TotoTable = std::array<TotoMatch, TotoMatchCount>;
+
+    // Walks the lines; false for a page that cannot be taken. Run-time errors throw.
+    bool readLines(const PageLines& lines, VoteData& work, TotoTable& toto, DateTime& saleEnd,
+                   bool& stampFound, bool& blnFinal) const;
+
+    clsHtmlGet m_htmlGet;
+    clsHtmlToto m_toto;
+    QString m_urlBase;
+    QString m_productSuffix;
+    VoteData m_vote;
+    bool m_unpublished = false;
+    ErrorReporter m_reporter;
+};
