@@ -34,7 +34,9 @@ int expandYear(int year, int digits) {
     return year;
 }
 
-[[noreturn]] void reject() { throw RuntimeError::typeMismatch(); }
+[[noreturn]] void reject() {
+    throw RuntimeError::typeMismatch();
+}
 
 QDate makeDate(int year, int month, int day) {
     const QDate date(year, month, day);
@@ -57,8 +59,8 @@ struct DateMatch {
 
 // A date at the start of text, or nothing.
 std::optional<DateMatch> matchDate(const QString& text, int currentYear) {
-    static const QRegularExpression full(
-        QStringLiteral("^(\\d{1,4})(?:([/\\-])(\\d{1,2})\\2(\\d{1,2})|年(\\d{1,2})月(\\d{1,2})日)"));
+    static const QRegularExpression full(QStringLiteral(
+        "^(\\d{1,4})(?:([/\\-])(\\d{1,2})\\2(\\d{1,2})|年(\\d{1,2})月(\\d{1,2})日)"));
     static const QRegularExpression monthDay(
         QStringLiteral("^(\\d{1,2})(?:/(\\d{1,2})(?![/\\d:])|月(\\d{1,2})日)"));
     if (const auto m = full.match(text); m.hasMatch()) {
@@ -106,11 +108,17 @@ DateTime DateTime::fromQDateTime(const QDateTime& dateTime) {
     return fromDateTime(dateTime.date(), dateTime.time());
 }
 
-QDate DateTime::date() const { return epoch.addDays(split(m_value).days); }
+QDate DateTime::date() const {
+    return epoch.addDays(split(m_value).days);
+}
 
-QTime DateTime::time() const { return QTime(0, 0).addSecs(split(m_value).seconds); }
+QTime DateTime::time() const {
+    return QTime(0, 0).addSecs(split(m_value).seconds);
+}
 
-QDateTime DateTime::toQDateTime() const { return QDateTime(date(), time()); }
+QDateTime DateTime::toQDateTime() const {
+    return QDateTime(date(), time());
+}
 
 DateTime DateTime::datePart() const {
     return fromValue(static_cast<double>(split(m_value).days));
@@ -128,8 +136,8 @@ QString DateTime::toGeneralText() const {
 }
 
 std::optional<DateTime> DateTime::parseGeneral(const QString& text) {
-    static const QRegularExpression form(
-        QStringLiteral("^(?:(\\d{4})/(\\d{1,2})/(\\d{1,2})(?= |$))? ?(?:(\\d{1,2}):(\\d{2}):(\\d{2}))?$"));
+    static const QRegularExpression form(QStringLiteral(
+        "^(?:(\\d{4})/(\\d{1,2})/(\\d{1,2})(?= |$))? ?(?:(\\d{1,2}):(\\d{2}):(\\d{2}))?$"));
     const auto m = form.match(text);
     if (!m.hasMatch() || text.startsWith(u' ') || text.endsWith(u' '))
         return std::nullopt;

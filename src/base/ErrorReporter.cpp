@@ -12,8 +12,7 @@ QString ErrorReporter::failureTitle(const QString& operation) const {
 
 QString ErrorReporter::runtimeErrorTitle(const QString& operation,
                                          const RuntimeError& error) const {
-    return error.source() + QStringLiteral(" / ") + m_className + QStringLiteral(" / ") +
-           operation;
+    return error.source() + QStringLiteral(" / ") + m_className + QStringLiteral(" / ") + operation;
 }
 
 QString ErrorReporter::runtimeErrorText(const RuntimeError& error) {

@@ -86,8 +86,8 @@ Money Money::parse(const QString& input) {
 QString Money::toString() const {
     const bool negative = m_raw < 0;
     // Unsigned arithmetic keeps the most negative value printable.
-    const quint64 magnitude = negative ? quint64(0) - static_cast<quint64>(m_raw)
-                                       : static_cast<quint64>(m_raw);
+    const quint64 magnitude =
+        negative ? quint64(0) - static_cast<quint64>(m_raw) : static_cast<quint64>(m_raw);
     QString text = QString::number(magnitude / Scale);
     quint64 fraction = magnitude % Scale;
     if (fraction != 0) {

@@ -75,9 +75,8 @@ QString layout(bool negative, const QString& rounded, const Pattern& p) {
     }
     QString text = whole + fraction;
     // A value that rounds to zero loses its sign.
-    const bool allZero = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == u'0' || c == u'.' || c == u',';
-    });
+    const bool allZero = std::all_of(text.cbegin(), text.cend(),
+                                     [](QChar c) { return c == u'0' || c == u'.' || c == u','; });
     return negative && !allZero ? u'-' + text : text;
 }
 

@@ -42,8 +42,9 @@ OfficialUrlSettings OfficialUrlSettings::defaults() {
     OfficialUrlSettings s;
     s.Version = 1;
     s.bigOfficialScheduleUrl =
-        site + QStringLiteral("/dcs/subos/screen/pi02/spin005/"
-                              "PGSPIN00501DispBIGLotAssignGameDetail.form?popupDispDiv=0&holdCntId=");
+        site +
+        QStringLiteral("/dcs/subos/screen/pi02/spin005/"
+                       "PGSPIN00501DispBIGLotAssignGameDetail.form?popupDispDiv=0&holdCntId=");
     s.bigOfficialResultUrl =
         site + QStringLiteral("/dcs/subos/screen/pi05/spin014/"
                               "PGSPIN01401LnkHoldCntLotResultLstBIG.form?holdCntId=");
@@ -99,10 +100,11 @@ bool OfficialUrlSettings::Save() {
     text += crlf;
     text += entry(QStringLiteral("Version"), QString::number(s.Version));
     text += crlf;
-    const char16_t* comments[] = {u";BIGオフィシャル開催情報URL",     u";BIGオフィシャルくじ結果URL",
-                                  u";BIGオフィシャルURL(BIG)",        u";BIGオフィシャルURL(mini BIG)",
-                                  u";BIGオフィシャルURL(BIG 1000)",   u";BIGオフィシャルURL(100円BIG)",
-                                  u";totoオフィシャル投票状況URL",    u";totoオフィシャルURL(toto)"};
+    const char16_t* comments[] = {
+        u";BIGオフィシャル開催情報URL",   u";BIGオフィシャルくじ結果URL",
+        u";BIGオフィシャルURL(BIG)",      u";BIGオフィシャルURL(mini BIG)",
+        u";BIGオフィシャルURL(BIG 1000)", u";BIGオフィシャルURL(100円BIG)",
+        u";totoオフィシャル投票状況URL",  u";totoオフィシャルURL(toto)"};
     for (std::size_t i = 0; i < std::size(urlKeys); ++i) {
         if (i == 6)
             text += crlf;

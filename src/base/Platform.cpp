@@ -40,6 +40,10 @@ Platform* installed = nullptr;
 
 } // namespace
 
-Platform& Platform::current() { return installed ? *installed : defaultPlatform; }
+Platform& Platform::current() {
+    return installed ? *installed : defaultPlatform;
+}
 
-void Platform::install(Platform* platform) { installed = platform; }
+void Platform::install(Platform* platform) {
+    installed = platform;
+}

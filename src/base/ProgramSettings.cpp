@@ -27,7 +27,9 @@ void readKey(const clsIniFile& ini, const QString& key, T& target, const Convert
     }
 }
 
-QString flag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+QString flag(bool value) {
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 } // namespace
 

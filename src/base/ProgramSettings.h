@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 // What the program remembers between runs (SysData/Kelvor mini.ini): the draw shown last and
 // the two check-box choices. Read when the main window loads, written when it closes.

@@ -65,8 +65,8 @@ void singleEndedAllEqual(Items<Key>& items, std::ptrdiff_t lo, std::ptrdiff_t hi
 }
 
 template <typename Key, typename Before>
-void singleEndedFloor(Items<Key>& items, std::ptrdiff_t lo, std::ptrdiff_t hi,
-                      const Before& before, const Key& floor);
+void singleEndedFloor(Items<Key>& items, std::ptrdiff_t lo, std::ptrdiff_t hi, const Before& before,
+                      const Key& floor);
 
 template <typename Key, typename Before>
 void singleEnded(Items<Key>& items, std::ptrdiff_t lo, std::ptrdiff_t hi, const Before& before) {
@@ -125,8 +125,8 @@ void singleEnded(Items<Key>& items, std::ptrdiff_t lo, std::ptrdiff_t hi, const 
 }
 
 template <typename Key, typename Before>
-void singleEndedFloor(Items<Key>& items, std::ptrdiff_t lo, std::ptrdiff_t hi,
-                      const Before& before, const Key& floor) {
+void singleEndedFloor(Items<Key>& items, std::ptrdiff_t lo, std::ptrdiff_t hi, const Before& before,
+                      const Key& floor) {
     // Skips the pivots equal to the known floor before the general scheme takes over.
     auto& keys = items.keys;
     while (lo < hi) {

@@ -11,7 +11,9 @@ RuntimeError RuntimeError::invalidCall() {
     return {InvalidCall, QStringLiteral("プロシージャの呼び出し、または引数が不正です。")};
 }
 
-RuntimeError RuntimeError::overflow() { return {Overflow, QStringLiteral("オーバーフローしました。")}; }
+RuntimeError RuntimeError::overflow() {
+    return {Overflow, QStringLiteral("オーバーフローしました。")};
+}
 
 RuntimeError RuntimeError::subscriptOutOfRange() {
     return {SubscriptOutOfRange, QStringLiteral("インデックスが有効範囲にありません。")};
@@ -21,7 +23,9 @@ RuntimeError RuntimeError::divisionByZero() {
     return {DivisionByZero, QStringLiteral("0 で除算しました。")};
 }
 
-RuntimeError RuntimeError::typeMismatch() { return {TypeMismatch, QStringLiteral("型が一致しません。")}; }
+RuntimeError RuntimeError::typeMismatch() {
+    return {TypeMismatch, QStringLiteral("型が一致しません。")};
+}
 
 RuntimeError RuntimeError::fileNotFound() {
     return {FileNotFound, QStringLiteral("ファイルが見つかりません。")};

@@ -11,9 +11,8 @@ const QHash<char16_t, QString>& kanaTable() {
         const QString plainFull = QStringLiteral(
             "ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホ"
             "マミムメモヤユヨラリルレロワン。「」、・゛゜");
-        const QString plainHalf = QStringLiteral(
-            "ｦｧｨｩｪｫｬｭｮｯｰｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎ"
-            "ﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ｡｢｣､･ﾞﾟ");
+        const QString plainHalf = QStringLiteral("ｦｧｨｩｪｫｬｭｮｯｰｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎ"
+                                                 "ﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ｡｢｣､･ﾞﾟ");
         for (qsizetype i = 0; i < plainFull.size(); ++i)
             t.insert(plainFull[i].unicode(), QString(plainHalf[i]));
         const QString voicedFull = QStringLiteral("ガギグゲゴザジズゼゾダヂヅデドバビブベボヴ");

@@ -11,8 +11,8 @@ namespace {
 
 // Sign, digits with optional grouping commas, optional decimals, optional exponent.
 const QRegularExpression& numberForm() {
-    static const QRegularExpression form(QStringLiteral(
-        "^[+-]?(?:\\d[\\d,]*(?:\\.\\d*)?|\\.\\d+)(?:[eE][+-]?\\d+)?$"));
+    static const QRegularExpression form(
+        QStringLiteral("^[+-]?(?:\\d[\\d,]*(?:\\.\\d*)?|\\.\\d+)(?:[eE][+-]?\\d+)?$"));
     return form;
 }
 
@@ -29,7 +29,9 @@ std::optional<double> parseNumber(const QString& input) {
     return value;
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 template <typename T> T toIntegral(double value) {
     const double rounded = roundHalfEven(value);
@@ -43,7 +45,9 @@ template <typename T> T toIntegral(double value) {
 
 namespace ValueText {
 
-bool isNumeric(const QString& text) { return parseNumber(text).has_value(); }
+bool isNumeric(const QString& text) {
+    return parseNumber(text).has_value();
+}
 
 double toDouble(const QString& text) {
     const auto value = parseNumber(text);
@@ -52,11 +56,17 @@ double toDouble(const QString& text) {
     return *value;
 }
 
-qint32 toLong(const QString& text) { return toIntegral<qint32>(toDouble(text)); }
+qint32 toLong(const QString& text) {
+    return toIntegral<qint32>(toDouble(text));
+}
 
-qint16 toInteger(const QString& text) { return toIntegral<qint16>(toDouble(text)); }
+qint16 toInteger(const QString& text) {
+    return toIntegral<qint16>(toDouble(text));
+}
 
-quint8 toByte(const QString& text) { return toIntegral<quint8>(toDouble(text)); }
+quint8 toByte(const QString& text) {
+    return toIntegral<quint8>(toDouble(text));
+}
 
 bool toBoolean(const QString& text) {
     const QString trimmed = text.trimmed();

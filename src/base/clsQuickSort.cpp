@@ -54,19 +54,23 @@ bool reporting(const ErrorReporter& reporter, QStringView operation, const Sort&
 clsQuickSort::clsQuickSort() : m_reporter(QStringLiteral("clsQuickSort")) {}
 
 bool clsQuickSort::LongSort(std::span<qint32> lngKeys, bool blnOrder) {
-    return reporting(m_reporter, u"LongSort", [&] { sortTwoEnded(lngKeys, nullptr, order<qint32>(blnOrder)); });
+    return reporting(m_reporter, u"LongSort",
+                     [&] { sortTwoEnded(lngKeys, nullptr, order<qint32>(blnOrder)); });
 }
 
 bool clsQuickSort::DoubleSort(std::span<double> dblKeys, bool blnOrder) {
-    return reporting(m_reporter, u"DoubleSort", [&] { sortSingleEnded(dblKeys, nullptr, order<double>(blnOrder)); });
+    return reporting(m_reporter, u"DoubleSort",
+                     [&] { sortSingleEnded(dblKeys, nullptr, order<double>(blnOrder)); });
 }
 
 bool clsQuickSort::CurrencySort(std::span<Money> curKeys, bool blnOrder) {
-    return reporting(m_reporter, u"CurrencySort", [&] { sortSingleEnded(curKeys, nullptr, order<Money>(blnOrder)); });
+    return reporting(m_reporter, u"CurrencySort",
+                     [&] { sortSingleEnded(curKeys, nullptr, order<Money>(blnOrder)); });
 }
 
 bool clsQuickSort::StringSort(std::span<QString> strKeys, bool blnOrder) {
-    return reporting(m_reporter, u"StringSort", [&] { sortTwoEnded(strKeys, nullptr, stringOrder(blnOrder)); });
+    return reporting(m_reporter, u"StringSort",
+                     [&] { sortTwoEnded(strKeys, nullptr, stringOrder(blnOrder)); });
 }
 
 bool clsQuickSort::LongIndexSort(std::span<qint32> lngKeys, std::span<qint32> lngIndex,

@@ -67,15 +67,26 @@ void readCharacters2(const QString& text, clsStringConvert::Array2<T>& values,
     for (std::size_t r = 0; r < rowCount; ++r) {
         const QString& row = rows[qsizetype(r)];
         for (std::size_t c = 0; c < values[r].size(); ++c)
-            values[r][c] = fromChar(qsizetype(c) < row.size() ? row.mid(qsizetype(c), 1) : QString());
+            values[r][c] =
+                fromChar(qsizetype(c) < row.size() ? row.mid(qsizetype(c), 1) : QString());
     }
 }
 
-QString boolText(bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); }
-bool isOne(const QString& s) { return s == QStringLiteral("1"); }
-QString longText(qint32 v) { return QString::number(v); }
-QString moneyText(Money v) { return v.toString(); }
-QString asIs(const QString& s) { return s; }
+QString boolText(bool b) {
+    return b ? QStringLiteral("1") : QStringLiteral("0");
+}
+bool isOne(const QString& s) {
+    return s == QStringLiteral("1");
+}
+QString longText(qint32 v) {
+    return QString::number(v);
+}
+QString moneyText(Money v) {
+    return v.toString();
+}
+QString asIs(const QString& s) {
+    return s;
+}
 
 quint8 digitCell(const QString& c) {
     if (c.isEmpty())
@@ -97,9 +108,13 @@ DateTime clsStringConvert::StringToDate(const QString& strText) const {
     return DateTime::parseSystem(strText);
 }
 
-QString clsStringConvert::BooleanToString(bool blnValue) const { return boolText(blnValue); }
+QString clsStringConvert::BooleanToString(bool blnValue) const {
+    return boolText(blnValue);
+}
 
-bool clsStringConvert::StringToBoolean(const QString& strText) const { return isOne(strText); }
+bool clsStringConvert::StringToBoolean(const QString& strText) const {
+    return isOne(strText);
+}
 
 QString clsStringConvert::Boolean1ToString(const std::vector<bool>& blnValue) const {
     QString text;

@@ -70,28 +70,50 @@ void tst_DateTime::generalFormRejects() {
 void tst_DateTime::systemSyntax_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected"); // general form, or "error"
-    QTest::newRow("slashes") << "2021/03/06" << "2021/03/06";
-    QTest::newRow("kanji") << "2021年3月6日" << "2021/03/06";
-    QTest::newRow("dashes") << "2021-3-6" << "2021/03/06";
-    QTest::newRow("time") << "13:00" << "13:00:00";
-    QTest::newRow("time with seconds") << "9:05:30" << "9:05:30";
-    QTest::newRow("date and time") << "2021/03/01 19:00" << "2021/03/01 19:00:00";
-    QTest::newRow("kanji date and time") << "2021年01月09日 13:50" << "2021/01/09 13:50:00";
-    QTest::newRow("time glued to 日") << "2021年01月09日13:50" << "2021/01/09 13:50:00";
-    QTest::newRow("month/day this year") << "3/6" << "2026/03/06";
-    QTest::newRow("month and day in kanji") << "12月31日" << "2026/12/31";
-    QTest::newRow("three-digit year") << "021年01月09日" << "2021/01/09";
-    QTest::newRow("two-digit year, 1900s") << "99/12/31" << "1999/12/31";
-    QTest::newRow("two-digit year 49") << "49/1/1" << "2049/01/01";
-    QTest::newRow("blanks around") << "  2021/03/06  " << "2021/03/06";
-    QTest::newRow("time glued to a slash date") << "2021/03/0613:00" << "error";
-    QTest::newRow("no such day") << "2021/02/29" << "error";
-    QTest::newRow("weekday left in") << "2021年01月09日(土)" << "error";
-    QTest::newRow("hour 24") << "24:00" << "error";
-    QTest::newRow("empty") << "" << "error";
-    QTest::newRow("words") << "Nothing" << "error";
-    QTest::newRow("number") << "44205" << "error";
-    QTest::newRow("trailing text") << "2021/03/06 x" << "error";
+    QTest::newRow("slashes") << "2021/03/06"
+                             << "2021/03/06";
+    QTest::newRow("kanji") << "2021年3月6日"
+                           << "2021/03/06";
+    QTest::newRow("dashes") << "2021-3-6"
+                            << "2021/03/06";
+    QTest::newRow("time") << "13:00"
+                          << "13:00:00";
+    QTest::newRow("time with seconds") << "9:05:30"
+                                       << "9:05:30";
+    QTest::newRow("date and time") << "2021/03/01 19:00"
+                                   << "2021/03/01 19:00:00";
+    QTest::newRow("kanji date and time") << "2021年01月09日 13:50"
+                                         << "2021/01/09 13:50:00";
+    QTest::newRow("time glued to 日") << "2021年01月09日13:50"
+                                      << "2021/01/09 13:50:00";
+    QTest::newRow("month/day this year") << "3/6"
+                                         << "2026/03/06";
+    QTest::newRow("month and day in kanji") << "12月31日"
+                                            << "2026/12/31";
+    QTest::newRow("three-digit year") << "021年01月09日"
+                                      << "2021/01/09";
+    QTest::newRow("two-digit year, 1900s") << "99/12/31"
+                                           << "1999/12/31";
+    QTest::newRow("two-digit year 49") << "49/1/1"
+                                       << "2049/01/01";
+    QTest::newRow("blanks around") << "  2021/03/06  "
+                                   << "2021/03/06";
+    QTest::newRow("time glued to a slash date") << "2021/03/0613:00"
+                                                << "error";
+    QTest::newRow("no such day") << "2021/02/29"
+                                 << "error";
+    QTest::newRow("weekday left in") << "2021年01月09日(土)"
+                                     << "error";
+    QTest::newRow("hour 24") << "24:00"
+                             << "error";
+    QTest::newRow("empty") << ""
+                           << "error";
+    QTest::newRow("words") << "Nothing"
+                           << "error";
+    QTest::newRow("number") << "44205"
+                            << "error";
+    QTest::newRow("trailing text") << "2021/03/06 x"
+                                   << "error";
 }
 
 void tst_DateTime::systemSyntax() {
@@ -110,14 +132,22 @@ void tst_DateTime::systemSyntax() {
 void tst_DateTime::halfWidth_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("half");
-    QTest::newRow("letters and digits") << "ＡＢｃ１２３" << "ABc123";
-    QTest::newRow("punctuation") << "（１２．３４％）" << "(12.34%)";
-    QTest::newRow("ideographic space") << "Ｃ\u3000大阪" << "C 大阪";
-    QTest::newRow("voiced katakana") << "ガンバ" << "ｶﾞﾝﾊﾞ";
-    QTest::newRow("semi-voiced and long mark") << "パーク" << "ﾊﾟｰｸ";
-    QTest::newRow("vu") << "ヴィッセル" << "ｳﾞｨｯｾﾙ";
-    QTest::newRow("kanji and hiragana stay") << "東京ヴぇ" << "東京ｳﾞぇ";
-    QTest::newRow("half-width stays") << "FC東京" << "FC東京";
+    QTest::newRow("letters and digits") << "ＡＢｃ１２３"
+                                        << "ABc123";
+    QTest::newRow("punctuation") << "（１２．３４％）"
+                                 << "(12.34%)";
+    QTest::newRow("ideographic space") << "Ｃ\u3000大阪"
+                                       << "C 大阪";
+    QTest::newRow("voiced katakana") << "ガンバ"
+                                     << "ｶﾞﾝﾊﾞ";
+    QTest::newRow("semi-voiced and long mark") << "パーク"
+                                               << "ﾊﾟｰｸ";
+    QTest::newRow("vu") << "ヴィッセル"
+                        << "ｳﾞｨｯｾﾙ";
+    QTest::newRow("kanji and hiragana stay") << "東京ヴぇ"
+                                             << "東京ｳﾞぇ";
+    QTest::newRow("half-width stays") << "FC東京"
+                                      << "FC東京";
 }
 
 void tst_DateTime::halfWidth() {

@@ -38,18 +38,42 @@ void tst_FileLayer::paths_data() {
     QTest::addColumn<QString>("op");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("result");
-    QTest::newRow("build") << "build" << "/a/b" << "/a/b/x";
-    QTest::newRow("build, trailing slash") << "build" << "/a/b/" << "/a/b/x";
-    QTest::newRow("parent, trailing slash") << "parent" << "/a/b/" << "/a";
-    QTest::newRow("parent of bare name") << "parent" << "name" << "";
-    QTest::newRow("file name") << "name" << "/a/b.c/d.xml" << "d.xml";
-    QTest::newRow("file name, bare") << "name" << "d.xml" << "d.xml";
-    QTest::newRow("base of a.b.xml") << "base" << "/x/a.b.xml" << "a.b";
-    QTest::newRow("extension of a.b.xml") << "ext" << "/x/a.b.xml" << "xml";
-    QTest::newRow("no extension in dotted folder") << "ext" << "/dir.d/file" << "";
-    QTest::newRow("base in dotted folder") << "base" << "/dir.d/file" << "file";
-    QTest::newRow("extension kept") << "extcheck" << "/x/a.CSV" << "/x/a.CSV";
-    QTest::newRow("extension added") << "extcheck" << "/x/a.txt" << "/x/a.txt.csv";
+    QTest::newRow("build") << "build"
+                           << "/a/b"
+                           << "/a/b/x";
+    QTest::newRow("build, trailing slash") << "build"
+                                           << "/a/b/"
+                                           << "/a/b/x";
+    QTest::newRow("parent, trailing slash") << "parent"
+                                            << "/a/b/"
+                                            << "/a";
+    QTest::newRow("parent of bare name") << "parent"
+                                         << "name"
+                                         << "";
+    QTest::newRow("file name") << "name"
+                               << "/a/b.c/d.xml"
+                               << "d.xml";
+    QTest::newRow("file name, bare") << "name"
+                                     << "d.xml"
+                                     << "d.xml";
+    QTest::newRow("base of a.b.xml") << "base"
+                                     << "/x/a.b.xml"
+                                     << "a.b";
+    QTest::newRow("extension of a.b.xml") << "ext"
+                                          << "/x/a.b.xml"
+                                          << "xml";
+    QTest::newRow("no extension in dotted folder") << "ext"
+                                                   << "/dir.d/file"
+                                                   << "";
+    QTest::newRow("base in dotted folder") << "base"
+                                           << "/dir.d/file"
+                                           << "file";
+    QTest::newRow("extension kept") << "extcheck"
+                                    << "/x/a.CSV"
+                                    << "/x/a.CSV";
+    QTest::newRow("extension added") << "extcheck"
+                                     << "/x/a.txt"
+                                     << "/x/a.txt.csv";
 }
 
 void tst_FileLayer::paths() {
@@ -131,7 +155,8 @@ void tst_FileLayer::missingFileIsReportedOnlyWhenAsked() {
     QCOMPARE(text, QStringLiteral("unchanged"));
     QCOMPARE(m_platform->messages.size(), 1);
     const auto& m = m_platform->messages.first();
-    QCOMPARE(m.text, QStringLiteral("ファイルが存在しません。\r\n") + m_platform->path(QStringLiteral("none.txt")));
+    QCOMPARE(m.text, QStringLiteral("ファイルが存在しません。\r\n") +
+                         m_platform->path(QStringLiteral("none.txt")));
     QCOMPARE(m.title, QStringLiteral("Kelvor mini / clsFileStream / LoadFromFile"));
     QCOMPARE(m.icon, MessageIcon::Warning);
     stream.ErrMessage = false;

@@ -100,21 +100,51 @@ void tst_Money::valueTexts_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expected"); // value as text, or "error N"
-    QTest::newRow("long") << " 42 " << "long" << "42";
-    QTest::newRow("long grouped") << "1,234" << "long" << "1234";
-    QTest::newRow("long half even") << "2.5" << "long" << "2";
-    QTest::newRow("long half even up") << "3.5" << "long" << "4";
-    QTest::newRow("long letters") << "abc" << "long" << "error 13";
-    QTest::newRow("long empty") << "" << "long" << "error 13";
-    QTest::newRow("long overflow") << "2147483648" << "long" << "error 6";
-    QTest::newRow("byte 255") << "255" << "byte" << "255";
-    QTest::newRow("byte 256") << "256" << "byte" << "error 6";
-    QTest::newRow("byte negative") << "-1" << "byte" << "error 6";
-    QTest::newRow("bool number") << "2" << "bool" << "1";
-    QTest::newRow("bool zero") << "0" << "bool" << "0";
-    QTest::newRow("bool word") << "tRUe" << "bool" << "1";
-    QTest::newRow("bool False") << "FALSE" << "bool" << "0";
-    QTest::newRow("bool other") << "yes" << "bool" << "error 13";
+    QTest::newRow("long") << " 42 "
+                          << "long"
+                          << "42";
+    QTest::newRow("long grouped") << "1,234"
+                                  << "long"
+                                  << "1234";
+    QTest::newRow("long half even") << "2.5"
+                                    << "long"
+                                    << "2";
+    QTest::newRow("long half even up") << "3.5"
+                                       << "long"
+                                       << "4";
+    QTest::newRow("long letters") << "abc"
+                                  << "long"
+                                  << "error 13";
+    QTest::newRow("long empty") << ""
+                                << "long"
+                                << "error 13";
+    QTest::newRow("long overflow") << "2147483648"
+                                   << "long"
+                                   << "error 6";
+    QTest::newRow("byte 255") << "255"
+                              << "byte"
+                              << "255";
+    QTest::newRow("byte 256") << "256"
+                              << "byte"
+                              << "error 6";
+    QTest::newRow("byte negative") << "-1"
+                                   << "byte"
+                                   << "error 6";
+    QTest::newRow("bool number") << "2"
+                                 << "bool"
+                                 << "1";
+    QTest::newRow("bool zero") << "0"
+                               << "bool"
+                               << "0";
+    QTest::newRow("bool word") << "tRUe"
+                               << "bool"
+                               << "1";
+    QTest::newRow("bool False") << "FALSE"
+                                << "bool"
+                                << "0";
+    QTest::newRow("bool other") << "yes"
+                                << "bool"
+                                << "error 13";
 }
 
 void tst_Money::valueTexts() {
@@ -139,18 +169,30 @@ void tst_Money::numberFormats_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("grouped") << 1234567.0 << "#,##0" << "1,234,567";
-    QTest::newRow("grouped zero") << 0.0 << "#,##0" << "0";
-    QTest::newRow("grouped half away") << 2.5 << "#,##0" << "3";
-    QTest::newRow("negative half away") << -2.5 << "#,##0" << "-3";
-    QTest::newRow("two decimals") << 12.345 << "0.00" << "12.35";
-    QTest::newRow("decimal form, not binary") << 2.675 << "0.00" << "2.68";
-    QTest::newRow("padded 3") << 7.0 << "000" << "007";
-    QTest::newRow("padded 4") << 45.0 << "0000" << "0045";
-    QTest::newRow("optional digits") << 5.0 << "##0" << "5";
-    QTest::newRow("plain half away") << 0.5 << "0" << "1";
-    QTest::newRow("tiny negative is zero") << -0.001 << "0.00" << "0.00";
-    QTest::newRow("carry") << 999.995 << "#,##0.00" << "1,000.00";
+    QTest::newRow("grouped") << 1234567.0 << "#,##0"
+                             << "1,234,567";
+    QTest::newRow("grouped zero") << 0.0 << "#,##0"
+                                  << "0";
+    QTest::newRow("grouped half away") << 2.5 << "#,##0"
+                                       << "3";
+    QTest::newRow("negative half away") << -2.5 << "#,##0"
+                                        << "-3";
+    QTest::newRow("two decimals") << 12.345 << "0.00"
+                                  << "12.35";
+    QTest::newRow("decimal form, not binary") << 2.675 << "0.00"
+                                              << "2.68";
+    QTest::newRow("padded 3") << 7.0 << "000"
+                              << "007";
+    QTest::newRow("padded 4") << 45.0 << "0000"
+                              << "0045";
+    QTest::newRow("optional digits") << 5.0 << "##0"
+                                     << "5";
+    QTest::newRow("plain half away") << 0.5 << "0"
+                                     << "1";
+    QTest::newRow("tiny negative is zero") << -0.001 << "0.00"
+                                           << "0.00";
+    QTest::newRow("carry") << 999.995 << "#,##0.00"
+                           << "1,000.00";
 }
 
 void tst_Money::numberFormats() {

@@ -39,18 +39,17 @@ private:
 
 void tst_Settings::lineRules() {
     clsIniFile ini;
-    ini.InitializeFromText(QStringLiteral(
-        "  bigOfficialMiniBigUrl=&commodityId=10  \r\n"
-        "url = a=b=c\r\n"
-        "  ; comment = x\r\n"
-        "// also = comment\r\n"
-        "Kaisaikai=\r\n"
-        "=5\r\n"
-        "[section]\r\n"
-        "[odd=entry]\r\n"
-        "bare\r\n"
-        "lf = only\nafter = lf\r\n"
-        "cut = here\0ignored = x"));
+    ini.InitializeFromText(QStringLiteral("  bigOfficialMiniBigUrl=&commodityId=10  \r\n"
+                                          "url = a=b=c\r\n"
+                                          "  ; comment = x\r\n"
+                                          "// also = comment\r\n"
+                                          "Kaisaikai=\r\n"
+                                          "=5\r\n"
+                                          "[section]\r\n"
+                                          "[odd=entry]\r\n"
+                                          "bare\r\n"
+                                          "lf = only\nafter = lf\r\n"
+                                          "cut = here\0ignored = x"));
     QVERIFY(ini.Enabled());
     QCOMPARE(ini.Count(), 6);
     QCOMPARE(ini.GetItem(QStringLiteral("bigOfficialMiniBigUrl"), QString()),
@@ -105,11 +104,11 @@ void tst_Settings::programSettings_data() {
     QTest::newRow("all keys") << QByteArray("Kaisaikai = 1234\r\nDownloadMessage = 0\r\n"
                                             "ResultAll = 1\r\n")
                               << 1234 << false << true << 0;
-    QTest::newRow("two for Kaisaikai") << QByteArray("Kaisaikai = 7\r\nKaisaikai = 9\r\n") << 7
-                                       << true << false << 0;
+    QTest::newRow("two for Kaisaikai")
+        << QByteArray("Kaisaikai = 7\r\nKaisaikai = 9\r\n") << 7 << true << false << 0;
     QTest::newRow("empty value") << QByteArray("Kaisaikai=\r\n") << 1 << true << false << 0;
-    QTest::newRow("DownloadMessage 2") << QByteArray("DownloadMessage = 2\r\n") << 1 << true
-                                       << false << 0;
+    QTest::newRow("DownloadMessage 2")
+        << QByteArray("DownloadMessage = 2\r\n") << 1 << true << false << 0;
     QTest::newRow("words") << QByteArray("DownloadMessage = FALSE\r\nResultAll = true\r\n") << 1
                            << false << true << 0;
     QTest::newRow("letters for the draw") << QByteArray("Kaisaikai = abc\r\nDownloadMessage = 0\r\n"
@@ -118,8 +117,8 @@ void tst_Settings::programSettings_data() {
     QTest::newRow("every key corrupt") << QByteArray("Kaisaikai = 9999999999\r\n"
                                                      "DownloadMessage = x\r\nResultAll = y\r\n")
                                        << 1 << true << false << 3;
-    QTest::newRow("binary garbage") << QByteArray("\xff\xfe\x00Kaisaikai = 5", 15) << 1 << true
-                                    << false << 0;
+    QTest::newRow("binary garbage")
+        << QByteArray("\xff\xfe\x00Kaisaikai = 5", 15) << 1 << true << false << 0;
 }
 
 void tst_Settings::programSettings() {
@@ -172,12 +171,13 @@ void tst_Settings::missingUrlFileIsCreatedWithTheDefaults() {
         QStringLiteral("pi02/spin005/PGSPIN00501DispBIGLotAssignGameDetail.form?popupDispDiv=0&"
                        "holdCntId=\r\n;BIGオフィシャルくじ結果URL\r\nbigOfficialResultUrl = ") +
         host +
-        QStringLiteral("pi05/spin014/PGSPIN01401LnkHoldCntLotResultLstBIG.form?holdCntId=\r\n"
-                       ";BIGオフィシャルURL(BIG)\r\nbigOfficialBigUrl = &commodityId=09\r\n"
-                       ";BIGオフィシャルURL(mini BIG)\r\nbigOfficialMiniBigUrl = &commodityId=10\r\n"
-                       ";BIGオフィシャルURL(BIG 1000)\r\nbigOfficialBig1000Url = &commodityId=11\r\n"
-                       ";BIGオフィシャルURL(100円BIG)\r\nbigOfficialBig100Url = &commodityId=13\r\n"
-                       "\r\n;totoオフィシャル投票状況URL\r\ntotoOfficialVoteUrl = ") +
+        QStringLiteral(
+            "pi05/spin014/PGSPIN01401LnkHoldCntLotResultLstBIG.form?holdCntId=\r\n"
+            ";BIGオフィシャルURL(BIG)\r\nbigOfficialBigUrl = &commodityId=09\r\n"
+            ";BIGオフィシャルURL(mini BIG)\r\nbigOfficialMiniBigUrl = &commodityId=10\r\n"
+            ";BIGオフィシャルURL(BIG 1000)\r\nbigOfficialBig1000Url = &commodityId=11\r\n"
+            ";BIGオフィシャルURL(100円BIG)\r\nbigOfficialBig100Url = &commodityId=13\r\n"
+            "\r\n;totoオフィシャル投票状況URL\r\ntotoOfficialVoteUrl = ") +
         host +
         QStringLiteral("pi09/spin003/PGSPIN00301InitVoteRate.form?holdCntId=\r\n"
                        ";totoオフィシャルURL(toto)\r\ntotoOfficialTotoUrl = &commodityId=01\r\n");

@@ -130,8 +130,8 @@ void tst_clsQuickSort::smallCases() {
 
     std::vector<QString> strings{QStringLiteral("a"), QStringLiteral("B"), QStringLiteral("b")};
     QVERIFY(m_sort.StringSort(strings, true));
-    QCOMPARE(strings, (std::vector<QString>{QStringLiteral("B"), QStringLiteral("a"),
-                                            QStringLiteral("b")}));
+    QCOMPARE(strings,
+             (std::vector<QString>{QStringLiteral("B"), QStringLiteral("a"), QStringLiteral("b")}));
     QVERIFY(m_sort.StringIndexSort(strings, index, false));
     QCOMPARE(strings.front(), QStringLiteral("b"));
 

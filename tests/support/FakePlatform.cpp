@@ -17,7 +17,9 @@ FakePlatform::FakePlatform() : m_now(DateTime::fromDateTime(QDate(2026, 12, 8), 
     Platform::install(this);
 }
 
-FakePlatform::~FakePlatform() { Platform::install(nullptr); }
+FakePlatform::~FakePlatform() {
+    Platform::install(nullptr);
+}
 
 void FakePlatform::showMessage(const QString& text, const QString& title, MessageIcon icon) {
     messages.append({text, title, icon, false});
@@ -29,12 +31,15 @@ bool FakePlatform::askYesNo(const QString& text, const QString& title, MessageIc
     return answers.isEmpty() ? defaultYes : answers.takeFirst();
 }
 
-QString FakePlatform::programFolder() const { return m_folder.path(); }
+QString FakePlatform::programFolder() const {
+    return m_folder.path();
+}
 
-void FakePlatform::setWaitCursor(bool on) { waitCursorDepth += on ? 1 : -1; }
+void FakePlatform::setWaitCursor(bool on) {
+    waitCursorDepth += on ? 1 : -1;
+}
 
-std::unique_ptr<ProgressWindow> FakePlatform::openProgress(const QString& message,
-                                                           qint64 maximum) {
+std::unique_ptr<ProgressWindow> FakePlatform::openProgress(const QString& message, qint64 maximum) {
     progress.push_back({message, maximum, {}});
     return std::make_unique<RecordingProgress>(progress.back().values);
 }
