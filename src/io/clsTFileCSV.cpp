@@ -228,6 +228,10 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
         }
         flush();
         progress->setValue(maximum);
+        // commit() of this Qt version renames even after its own flush failed (a full disk), so
+        // the last block is flushed and checked here first.
+        if (!file.flush())
+            throw RuntimeError::fileIo(file.errorString());
         if (!file.commit())
             throw RuntimeError::fileIo(file.errorString());
         return true;

@@ -1,12 +1,11 @@
 #include "base/clsFileStream.h"
 #include "base/clsFileSystemObject.h"
 #include "support/FakePlatform.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 class tst_FileLayer : public QObject {
     Q_OBJECT
@@ -167,15 +166,11 @@ void tst_FileLayer::missingFileIsReportedOnlyWhenAsked() {
 void tst_FileLayer::failedSaveKeepsThePreviousFile() {
     clsFileStream stream;
     QVERIFY(stream.SaveToFile(QStringLiteral("keep.txt"), QStringLiteral("old")));
-    // A file-size limit makes the write itself fail part-way, whoever runs the test.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved2 = stream.SaveToFile(QStringLiteral("keep.txt"), QString(5000, u'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
+    bool saved2 = true;
+    {
+        const FileSizeLimit limit(1000);
+        saved2 = stream.SaveToFile(QStringLiteral("keep.txt"), QString(5000, u'x'));
+    }
     QVERIFY(!saved2);
     QCOMPARE(readBytes(QStringLiteral("keep.txt")), QByteArray("old"));
     QCOMPARE(m_platform->messages.size(), 1);

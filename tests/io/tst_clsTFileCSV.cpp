@@ -1,5 +1,6 @@
 #include "io/clsTFileCSV.h"
 #include "support/FakePlatform.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -73,6 +74,22 @@ private Q_SLOTS:
         QCOMPARE(m_platform->messages[0].icon, MessageIcon::Error);
         QVERIFY(
             m_platform->messages[0].title.endsWith(QStringLiteral("/ clsTFileCSV / CsvSave_Sub")));
+    }
+
+    // A disk that fills up while the last block is written must not cost the previous file.
+    void writeErrorKeepsThePreviousFile() {
+        clsTFileCSV csv;
+        const QString path = m_platform->path(QStringLiteral("full.csv"));
+        write(path, "1,1,1,1,1,1,1,1,1\r\n");
+        const std::vector<qint32> list(100, 0);
+        bool saved = true;
+        {
+            const FileSizeLimit limit(1000);
+            saved = csv.CsvSave(path, 100, list);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(readAll(path), QByteArray("1,1,1,1,1,1,1,1,1\r\n"));
+        QCOMPARE(m_platform->messages.size(), 1);
     }
 
     void load_data() {
