@@ -8,8 +8,11 @@
 #include "app/ProgramLogo.h"
 #include "app/SinglesPage.h"
 #include "app/WindowGeometry.h"
+#include "app/clsShell.h"
+#include "app/clsTMain.h"
 #include "app/frmAbout.h"
 #include "app/frmNumbers.h"
+#include "app/frmTeamName.h"
 #include "base/AppInfo.h"
 #include "base/ErrorReporter.h"
 #include "base/NumberFormat.h"
@@ -40,6 +43,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVersionNumber>
+#include <new>
 
 namespace {
 
@@ -78,6 +82,11 @@ template <typename F> void frmMain::command(F&& body) {
         body();
     } catch (const RuntimeError& error) {
         // The window has no reporter of its own; the error is shown in the run-time form.
+        Platform::current().showMessage(ErrorReporter::runtimeErrorText(error), AppInfo::title(),
+                                        MessageIcon::Error);
+    } catch (const std::bad_alloc&) {
+        const RuntimeError error(RuntimeError::OutOfMemory,
+                                 QStringLiteral("メモリが不足しています。"));
         Platform::current().showMessage(ErrorReporter::runtimeErrorText(error), AppInfo::title(),
                                         MessageIcon::Error);
     }
@@ -245,6 +254,11 @@ void frmMain::createContent() {
     connect(m_singlesPage->cmdSingleAdd2, &QPushButton::clicked, this,
             [this] { command([this] { AddByMarks(); }); });
     connect(m_singlesPage->cmdSort, &QPushButton::clicked, this, &frmMain::showSortPopup);
+    for (int i = 0; i < 3; ++i)
+        connect(m_home->cmdOfficialDownload[static_cast<std::size_t>(i)], &QPushButton::clicked,
+                this, [this, i] { command([this, i] { OfficialDownload(i); }); });
+    connect(m_home->cmdUser2, &QPushButton::clicked, this,
+            [this] { command([this] { UserTeamNames(); }); });
 }
 
 void frmMain::layoutContent() {
@@ -303,6 +317,10 @@ void frmMain::Load() {
     m_kaisaikai = settings.Kaisaikai;
     m_home->chkDownload->setChecked(settings.DownloadMessage);
     m_checkPage->chkResultAll->setChecked(settings.ResultAll);
+
+    m_tmain = new clsTMain(this);
+    m_tmain->Initialize(m_home->txtScheduleNo, m_home->cmbKumi, this);
+    connect(m_tmain, &clsTMain::KaisaikaiChange, this, &frmMain::onKaisaikaiChange);
 
     placeWindow();
 
@@ -380,6 +398,49 @@ void frmMain::refreshSchedulePanel() {
     m_home->lblResultDate->setText(DrawTexts::dateForm(m_schedule.ResultDate));
 }
 
+void frmMain::onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi) {
+    m_kaisaikai = lngKaisaikai;
+    m_kumi = strKumi;
+    m_schedule = m_tmain->Schedule();
+    m_vote = m_tmain->Vote();
+    m_result = m_tmain->Result();
+    m_drawLabel = DrawTexts::drawLabel(lngKaisaikai, strKumi);
+    m_statusBar->setText(DrawTexts::votePrefix(m_vote) + m_drawLabel);
+    refreshSchedulePanel();
+    refreshDownloadButtons();
+}
+
+void frmMain::refreshDownloadButtons() {
+    m_home->cmdOfficialDownload[0]->setEnabled(!m_tmain->CheckScheduleFile());
+    m_home->cmdOfficialDownload[1]->setEnabled(!m_tmain->CheckVoteFile());
+    m_home->cmdOfficialDownload[2]->setEnabled(!m_tmain->CheckResultFile());
+}
+
+void frmMain::OfficialDownload(int index) {
+    if (m_busy)
+        return;
+    // An empty box (-1) has no draw to download either; without this the controllers would
+    // answer with a download failure that never was attempted.
+    if (m_kaisaikai <= 0) {
+        Platform::current().showMessage(QStringLiteral("開催回を設定して下さい"), AppInfo::title(),
+                                        MessageIcon::Information);
+    } else {
+        const bool confirm = m_home->chkDownload->isChecked();
+        if (index == 0)
+            m_tmain->GetSchedule(confirm);
+        else if (index == 1)
+            m_tmain->GetVote(confirm);
+        else
+            m_tmain->GetResult(confirm);
+    }
+    refreshDownloadButtons();
+}
+
+void frmMain::UserTeamNames() {
+    frmTeamName::ShowDialog(this);
+    m_tmain->ScheduleInitialize();
+}
+
 void frmMain::applyEditMenuRules() {
     const bool voteLoaded = m_vote.Kaisaikai != 0;
     for (int i = 0; i < 3; ++i) {
@@ -440,7 +501,7 @@ void frmMain::FileOpen() {
 
     const qint32 number = csv.GetKaisaikai(path);
     if (number > 0)
-        m_home->txtScheduleNo->setText(QString::number(number));
+        m_tmain->SetKaisaikai(number);
     ShowPage(1);
     m_currentFile = path;
     refreshTitle();

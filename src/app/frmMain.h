@@ -10,6 +10,7 @@
 #include <vector>
 
 class CheckPage;
+class clsTMain;
 class HomePage;
 class QAction;
 class QMenu;
@@ -41,6 +42,8 @@ public:
     void Sort(SortKind kind, int index);
     void ClipboardExport(int index);
     void ClipboardImport(int index);
+    void OfficialDownload(int index);
+    void UserTeamNames();
     void RemoveDuplicates();
     void AddByMarks();
     void TogglePercent();
@@ -68,6 +71,10 @@ public:
     QWidget* contentPanel() const { return m_content; }
     QMenu* sortMenu() const { return m_sortMenu; }
     QAction* action(const QString& name) const;
+    clsTMain* currentDraw() const { return m_tmain; }
+    const ScheduleData& schedule() const { return m_schedule; }
+    const VoteData& vote() const { return m_vote; }
+    const ResultData& result() const { return m_result; }
 
     // " Vantrel  Kelvor mini", with " - [file]" when a file is current.
     QString titleText() const;
@@ -86,6 +93,8 @@ private:
     void layoutContent();
     void refreshTitle();
     void refreshSchedulePanel();
+    void onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi);
+    void refreshDownloadButtons();
     void applyEditMenuRules();
     void showSortPopup();
     void clearList();
@@ -115,6 +124,7 @@ private:
     QString m_drawLabel;
     QString m_userDataFolder;
 
+    clsTMain* m_tmain = nullptr;
     QScrollArea* m_scroller = nullptr;
     QWidget* m_content = nullptr;
     TabStrip* m_tabs = nullptr;

@@ -1,0 +1,147 @@
+#include "app/clsTMain.h"
+
+#include "base/AppInfo.h"
+#include "base/Platform.h"
+#include "drawdata/clsResult.h"
+#include "drawdata/clsSchedule.h"
+#include "drawdata/clsVote.h"
+#include "widgets/NumberBox.h"
+#include "widgets/SpinControl.h"
+
+#include <QComboBox>
+
+namespace {
+// DType bits of the document controllers.
+constexpr qint32 StoredFile = 1;
+constexpr qint32 StoredOrDownload = 3;
+constexpr qint32 MaxKaisaikai = 9999;
+} // namespace
+
+clsTMain::clsTMain(QObject* parent)
+    : QObject(parent), m_schedule(std::make_unique<clsSchedule>()),
+      m_vote(std::make_unique<clsVote>()), m_result(std::make_unique<clsResult>()) {}
+
+clsTMain::~clsTMain() = default;
+
+void clsTMain::Initialize(NumberBox* txtScheduleNo, QComboBox* cmbKumi, QWidget* owner) {
+    m_box = txtScheduleNo;
+    m_kumiBox = cmbKumi;
+    m_owner = owner;
+    connect(m_box, &NumberBox::valueChanged, this, [this] {
+        if (m_initialized)
+            reload(true, true);
+    });
+    connect(m_kumiBox, &QComboBox::activated, this, [this] {
+        if (m_initialized)
+            reload(true, true);
+    });
+
+    m_box->setRange(0, MaxKaisaikai);
+    m_spin = new SpinControl(m_box);
+    m_spin->setObjectName(QStringLiteral("spnScheduleNo"));
+    m_box->setText(QStringLiteral("0"));
+    m_box->setCursorPosition(1);
+
+    m_kumiBox->clear();
+    m_kumiBox->addItem(QStringLiteral("Ａ組"));
+    m_kumiBox->addItem(QStringLiteral("Ｂ組"));
+    m_kumiBox->setCurrentIndex(0);
+
+    m_schedule->Initialize(owner);
+    m_vote->Initialize(owner);
+    m_result->Initialize(owner);
+    m_initialized = true;
+}
+
+void clsTMain::reload(bool readVote, bool clearVoteWhenMissing) {
+    m_kaisaikai = m_box->value();
+    m_scheduleData = m_schedule->GetSchedule(m_kaisaikai, m_kumi, StoredFile, true)
+                         ? m_schedule->Schedule()
+                         : ScheduleData();
+    m_noGame = m_schedule->NoGame();
+    if (readVote) {
+        if (m_vote->GetVote(m_kaisaikai, m_kumi, StoredFile, true))
+            m_voteData = m_vote->Vote();
+        else if (clearVoteWhenMissing)
+            m_voteData = VoteData();
+    }
+    m_resultData = m_result->GetResult(m_kaisaikai, m_kumi, StoredFile, true) ? m_result->Result()
+                                                                              : ResultData();
+    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
+}
+
+void clsTMain::GetSchedule(bool blnDQuestion) {
+    if (m_noGame)
+        return;
+    if (m_schedule->GetSchedule(m_kaisaikai, m_kumi, StoredOrDownload, blnDQuestion)) {
+        m_scheduleData = m_schedule->Schedule();
+        reload(false, false);
+    } else {
+        m_schedule->FalseDialog(m_kaisaikai);
+    }
+}
+
+void clsTMain::GetVote(bool blnDQuestion) {
+    if (m_noGame)
+        return;
+    if (!CheckScheduleFile()) {
+        Platform::current().showMessage(QStringLiteral("開催情報を先にダウンロードして下さい。"),
+                                        AppInfo::title(), MessageIcon::Information);
+        return;
+    }
+    if (m_vote->GetVote(m_kaisaikai, m_kumi, StoredOrDownload, blnDQuestion)) {
+        m_voteData = m_vote->Vote();
+        reload(true, false);
+    } else {
+        m_vote->FalseDialog(m_kaisaikai);
+    }
+}
+
+void clsTMain::GetResult(bool blnDQuestion) {
+    if (m_noGame)
+        return;
+    if (m_result->GetResult(m_kaisaikai, m_kumi, StoredOrDownload, blnDQuestion)) {
+        m_resultData = m_result->Result();
+        reload(false, false);
+    } else {
+        m_result->FalseDialog(m_kaisaikai);
+    }
+}
+
+void clsTMain::SetKaisaikai(qint32 lngKaisaikai) {
+    const QString text = QString::number(lngKaisaikai);
+    m_box->setText(text);
+    m_box->setCursorPosition(static_cast<int>(m_box->text().size()));
+}
+
+void clsTMain::SetKumi(const QString& strKumi) {
+    if (strKumi == QStringLiteral("A"))
+        m_kumiBox->setCurrentIndex(0);
+    else if (strKumi == QStringLiteral("B"))
+        m_kumiBox->setCurrentIndex(1);
+}
+
+bool clsTMain::GetOldVoteFile(qint32 lngKaisaikai, DateTime SEndTime) {
+    if (!m_vote->GetOldVoteFile(lngKaisaikai, SEndTime))
+        return false;
+    m_voteData = m_vote->Vote();
+    reload(false, false);
+    return true;
+}
+
+bool clsTMain::CheckScheduleFile() const {
+    return m_schedule->CheckScheduleFile(m_kaisaikai, m_kumi);
+}
+
+bool clsTMain::CheckVoteFile() const {
+    return m_vote->CheckVoteFile(m_kaisaikai, m_kumi);
+}
+
+bool clsTMain::CheckResultFile() const {
+    return m_result->CheckResultFile(m_kaisaikai, m_kumi);
+}
+
+void clsTMain::ScheduleInitialize() {
+    m_schedule = std::make_unique<clsSchedule>();
+    m_schedule->Initialize(m_owner);
+}

@@ -1,0 +1,220 @@
+#include "app/HomePage.h"
+#include "app/clsTMain.h"
+#include "app/frmMain.h"
+#include "base/OfficialUrlSettings.h"
+#include "drawdata/clsXmlSchedule.h"
+#include "support/FakePlatform.h"
+#include "support/OfficialSite.h"
+#include "support/RecordingConnectionWindow.h"
+#include "widgets/NumberBox.h"
+#include "widgets/StatusBar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// A window on a program folder with the team names of the test pages and the official site on a
+// loopback server; the site must exist before the window creates its page readers.
+struct Fixture {
+    FakePlatform platform;
+    RecordingConnectionWindow connection;
+    OfficialSite site;
+    std::unique_ptr<frmMain> window;
+
+    Fixture() {
+        OfficialSite::writeTeamNames();
+        platform.setNow(DateTime::fromDateTime(QDate(2021, 3, 4), QTime(10, 45)));
+        window = std::make_unique<frmMain>();
+        window->Load();
+        window->show();
+    }
+    ~Fixture() { OfficialUrlSettings::current() = OfficialUrlSettings::defaults(); }
+
+    NumberBox* box() const { return window->homePage()->txtScheduleNo; }
+    QPushButton* button(int i) const {
+        return window->homePage()->cmdOfficialDownload[std::size_t(i)];
+    }
+    QString stored(const QString& relative) const { return platform.path(relative); }
+};
+
+} // namespace
+
+// The current draw as the home page shows it: the draw-number box, reloads and the downloads.
+class tst_clsTMain : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void typingReloadsOncePerKeystroke();
+    void typingBeyondTheRangeLoadsTheMaximum();
+    void deletingAllDigitsEmptiesTheDraw();
+    void groupSelectorReloadsTheSameDraw();
+    void scheduleDownloadStoresAndDisablesItsButton();
+    void allThreeDownloadsThroughTheButtons();
+    void declinedDownloadStoresNothing();
+    void voteNeedsTheSchedule();
+    void drawZeroAsksForANumber();
+    void failedDownloadIsExplained();
+};
+
+void tst_clsTMain::typingReloadsOncePerKeystroke() {
+    Fixture f;
+    QSignalSpy changes(f.window->currentDraw(), &clsTMain::KaisaikaiChange);
+    f.box()->clear();
+    changes.clear();
+    QTest::keyClicks(f.box(), QStringLiteral("123"));
+    QCOMPARE(changes.count(), 3);
+    QCOMPARE(changes.at(0).at(0).toInt(), 1);
+    QCOMPARE(changes.at(1).at(0).toInt(), 12);
+    QCOMPARE(changes.at(2).at(0).toInt(), 123);
+    QCOMPARE(changes.at(2).at(1).toString(), QString());
+    QCOMPARE(f.window->statusBar()->text(), QStringLiteral(" 第 123 回 "));
+}
+
+void tst_clsTMain::typingBeyondTheRangeLoadsTheMaximum() {
+    Fixture f;
+    f.box()->clear();
+    QTest::keyClicks(f.box(), QStringLiteral("12345"));
+    QCOMPARE(f.box()->text(), QStringLiteral("9999"));
+    QCOMPARE(f.window->kaisaikai(), 9999);
+    QTest::keyClicks(f.box(), QStringLiteral("x"));
+    QCOMPARE(f.box()->text(), QStringLiteral("9999"));
+}
+
+void tst_clsTMain::deletingAllDigitsEmptiesTheDraw() {
+    Fixture f;
+    f.box()->selectAll();
+    QTest::keyClick(f.box(), Qt::Key_Backspace);
+    QCOMPARE(f.window->kaisaikai(), -1);
+    QVERIFY(f.window->schedule().isEmpty());
+    QVERIFY(f.window->vote().isEmpty());
+    QVERIFY(f.window->result().isEmpty());
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(f.button(i)->isEnabled());
+    QCOMPARE(f.window->statusBar()->text(), QStringLiteral(" 第   回 "));
+    QVERIFY(!f.window->homePage()->picKaisai->isVisible());
+}
+
+void tst_clsTMain::groupSelectorReloadsTheSameDraw() {
+    Fixture f;
+    clsTMain* draw = f.window->currentDraw();
+    QCOMPARE(f.window->homePage()->cmbKumi->itemText(1), QStringLiteral("Ｂ組"));
+    QSignalSpy changes(draw, &clsTMain::KaisaikaiChange);
+    draw->SetKumi(QStringLiteral("C"));
+    QCOMPARE(f.window->homePage()->cmbKumi->currentIndex(), 0);
+    Q_EMIT f.window->homePage()->cmbKumi->activated(1);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.at(0).at(0).toInt(), 1);
+    QCOMPARE(draw->Kumi(), QString());
+}
+
+void tst_clsTMain::scheduleDownloadStoresAndDisablesItsButton() {
+    Fixture f;
+    f.site.serveSchedule(QStringLiteral("1234"),
+                         OfficialSite::testPage(QStringLiteral("schedule_1234.html")).toUtf8());
+    f.window->currentDraw()->SetKaisaikai(1234);
+    QVERIFY(f.button(0)->isEnabled());
+    f.platform.answers = {true};
+    QTest::mouseClick(f.button(0), Qt::LeftButton);
+    QCOMPARE(f.platform.texts(),
+             QStringList{QStringLiteral(
+                 "インターネットより 開催情報 をダウンロードします。よろしいですか？")});
+    QVERIFY(QFile::exists(
+        f.stored(QStringLiteral("SysData/miniBIG_Schedule/minibig_schedule_1234.xml"))));
+    QVERIFY(!f.button(0)->isEnabled());
+    QVERIFY(f.button(1)->isEnabled());
+    QCOMPARE(f.window->schedule().Kaisaikai, 1234);
+    QVERIFY(f.window->homePage()->picKaisai->isVisible());
+    QCOMPARE(f.window->homePage()->lblSaleEnd->text(),
+             QStringLiteral("2021年03月06日(土) 13:50:00"));
+    QCOMPARE(f.window->homePage()->lblStatus->text(),
+             QStringLiteral("販売締切まで あと 2日 3時間5分"));
+    QVERIFY(f.connection.lastLog.contains(QStringLiteral(" [コネクション終了]")));
+    // A stored schedule is read again, never downloaded twice.
+    f.window->currentDraw()->SetKaisaikai(1);
+    f.window->currentDraw()->SetKaisaikai(1234);
+    QCOMPARE(f.window->schedule().Kaisaikai, 1234);
+    QCOMPARE(f.site.requestedTargets().size(), 1);
+}
+
+void tst_clsTMain::allThreeDownloadsThroughTheButtons() {
+    Fixture f;
+    f.site.serveSchedule(QStringLiteral("1234"),
+                         OfficialSite::testPage(QStringLiteral("schedule_1234.html")).toUtf8());
+    f.site.serveVote(QStringLiteral("1234"),
+                     OfficialSite::testPage(QStringLiteral("vote_1234.html")).toUtf8());
+    f.site.serveResult(QStringLiteral("1234"),
+                       OfficialSite::testPage(QStringLiteral("result_1234.html")).toUtf8());
+    f.window->homePage()->chkDownload->setChecked(false);
+    f.window->currentDraw()->SetKaisaikai(1234);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(f.button(i), Qt::LeftButton);
+    QVERIFY2(f.platform.messages.isEmpty(), qPrintable(f.platform.texts().join(u'|')));
+    for (const char* file : {"SysData/miniBIG_Schedule/minibig_schedule_1234.xml",
+                             "SysData/miniBIG_Vote/minibig_vote_1234.xml",
+                             "SysData/miniBIG_Result/minibig_result_1234.xml"})
+        QVERIFY2(QFile::exists(f.stored(QLatin1String(file))), file);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(!f.button(i)->isEnabled());
+    QCOMPARE(f.window->vote().Kaisaikai, 1234);
+    QCOMPARE(f.window->result().Kaisaikai, 1234);
+    QVERIFY2(f.window->statusBar()->text().startsWith(QStringLiteral("　使用投票率：2021/03/")),
+             qPrintable(f.window->statusBar()->text()));
+    QVERIFY(f.window->statusBar()->text().endsWith(QStringLiteral(" 第 1234 回 ")));
+}
+
+void tst_clsTMain::declinedDownloadStoresNothing() {
+    Fixture f;
+    f.site.serveSchedule(QStringLiteral("1234"),
+                         OfficialSite::testPage(QStringLiteral("schedule_1234.html")).toUtf8());
+    f.window->currentDraw()->SetKaisaikai(1234);
+    f.platform.answers = {false};
+    QTest::mouseClick(f.button(0), Qt::LeftButton);
+    QCOMPARE(f.platform.messages.size(), 1);
+    QVERIFY(f.site.requestedTargets().isEmpty());
+    QVERIFY(f.button(0)->isEnabled());
+    QVERIFY(f.window->schedule().isEmpty());
+}
+
+void tst_clsTMain::voteNeedsTheSchedule() {
+    Fixture f;
+    f.window->currentDraw()->SetKaisaikai(1234);
+    QTest::mouseClick(f.button(1), Qt::LeftButton);
+    QCOMPARE(f.platform.texts(),
+             QStringList{QStringLiteral("開催情報を先にダウンロードして下さい。")});
+    QVERIFY(f.site.requestedTargets().isEmpty());
+}
+
+void tst_clsTMain::drawZeroAsksForANumber() {
+    Fixture f;
+    f.window->currentDraw()->SetKaisaikai(0);
+    f.button(2)->setEnabled(false);
+    f.window->OfficialDownload(2);
+    QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("開催回を設定して下さい")});
+    // The buttons' states are refreshed all the same.
+    QVERIFY(f.button(2)->isEnabled());
+}
+
+void tst_clsTMain::failedDownloadIsExplained() {
+    Fixture f;
+    // A server error with an empty body: nothing to read.
+    f.site.serveSchedule(QStringLiteral("1234"), QByteArray(), 500);
+    f.window->currentDraw()->SetKaisaikai(1234);
+    f.window->homePage()->chkDownload->setChecked(false);
+    QTest::mouseClick(f.button(0), Qt::LeftButton);
+    QVERIFY2(f.platform.texts().contains(
+                 QStringLiteral("インターネットよりダウンロードに失敗しました。")),
+             qPrintable(f.platform.texts().join(u'|')));
+    QVERIFY(!QFile::exists(
+        f.stored(QStringLiteral("SysData/miniBIG_Schedule/minibig_schedule_1234.xml"))));
+    QVERIFY(f.button(0)->isEnabled());
+    QVERIFY(f.window->isEnabled());
+}
+
+QTEST_MAIN(tst_clsTMain)
+#include "tst_clsTMain.moc"
