@@ -48,14 +48,14 @@ HomePage::HomePage(QWidget* parent) : QWidget(parent) {
     dai->setFont(large);
     txtScheduleNo = new NumberBox(this);
     txtScheduleNo->setObjectName(QStringLiteral("txtScheduleNo"));
-    txtScheduleNo->setGeometry(54, 22, 64, 30);
+    txtScheduleNo->setGeometry(54, 22, 70, 30);
     txtScheduleNo->setFont(large);
     txtScheduleNo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QLabel* kai = label(this, QStringLiteral("回"), QRect(144, 22, 24, 30));
+    QLabel* kai = label(this, QStringLiteral("回"), QRect(150, 22, 24, 30));
     kai->setFont(large);
     cmbKumi = new QComboBox(this);
     cmbKumi->setObjectName(QStringLiteral("cmbKumi"));
-    cmbKumi->setGeometry(174, 24, 72, 26);
+    cmbKumi->setGeometry(180, 24, 72, 26);
 
     QGroupBox* kaisai = frame(this, QStringLiteral("開催情報"), QRect(24, 68, 540, 236));
     picKaisai = new QWidget(kaisai);

@@ -293,6 +293,8 @@ void frmMain::applyColourScheme() {
     for (QCheckBox* box : m_content->findChildren<QCheckBox*>())
         setBackground(box, InnerPanel);
     setBackground(m_home->chkDownload, Qt::white);
+    // On the white home page the check box shows the page itself.
+    m_home->chkDownload->setAutoFillBackground(false);
 }
 
 void frmMain::placeWindow() {
