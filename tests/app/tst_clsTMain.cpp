@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "base/OfficialUrlSettings.h"
 #include "drawdata/clsXmlSchedule.h"
+#include "drawdata/clsXmlVote.h"
 #include "support/FakePlatform.h"
 #include "support/OfficialSite.h"
 #include "support/RecordingConnectionWindow.h"
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void voteNeedsTheSchedule();
     void drawZeroAsksForANumber();
     void failedDownloadIsExplained();
+    void legacyVoteFileBecomesTheVote();
 };
 
 void tst_clsTMain::typingReloadsOncePerKeystroke() {
@@ -214,6 +216,30 @@ void tst_clsTMain::failedDownloadIsExplained() {
         f.stored(QStringLiteral("SysData/miniBIG_Schedule/minibig_schedule_1234.xml"))));
     QVERIFY(f.button(0)->isEnabled());
     QVERIFY(f.window->isEnabled());
+}
+
+void tst_clsTMain::legacyVoteFileBecomesTheVote() {
+    Fixture f;
+    VoteData legacy;
+    legacy.Kaisaikai = 123;
+    legacy.AsOf = DateTime::fromDateTime(QDate(2021, 1, 9), QTime(13, 50));
+    for (VoteMatch& match : legacy.Matches) {
+        match.Home = QStringLiteral("鹿島アントラーズ");
+        match.Away = QStringLiteral("清水エスパルス");
+        match.MatchDate = DateTime::fromDate(QDate(2021, 1, 9));
+    }
+    clsXmlVote xml;
+    xml.SetData(legacy);
+    QVERIFY(xml.XmlSave(f.stored(QStringLiteral("vote_123_2021-01-09.xml"))));
+    clsTMain* draw = f.window->currentDraw();
+    draw->SetKaisaikai(123);
+    QVERIFY(f.window->vote().isEmpty());
+    QVERIFY(!draw->GetOldVoteFile(123, DateTime::fromDate(QDate(2021, 1, 10))));
+    QVERIFY(draw->GetOldVoteFile(123, DateTime::fromDate(QDate(2021, 1, 9))));
+    // The reload that follows keeps the legacy vote: no vote file is read for it.
+    QCOMPARE(f.window->vote().Kaisaikai, 123);
+    QCOMPARE(f.window->statusBar()->text(),
+             QStringLiteral("　使用投票率：2021/01/09 13:50 第 123 回 "));
 }
 
 QTEST_MAIN(tst_clsTMain)
