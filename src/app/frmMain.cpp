@@ -22,6 +22,7 @@
 #include "io/clsTClipImport.h"
 #include "io/clsTClipboard.h"
 #include "io/clsTFileCSV.h"
+#include "results/clsTResultCheck.h"
 #include "singles/DuplicateSingles.h"
 #include "singles/SingleCodec.h"
 #include "singles/clsTSingleSort.h"
@@ -68,7 +69,8 @@ void setBackground(QWidget* widget, const QColor& colour) {
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), m_resultCheck(std::make_unique<clsTResultCheck>()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(ProgramLogo::icon());
     createMenus();
@@ -148,7 +150,9 @@ void frmMain::createMenus() {
                 [this, i] { command([this, i] { Sort(SortKind::Popularity, i); }); });
     }
     m_sortMenu->addSeparator();
-    addItem(m_sortMenu, QStringLiteral("当せん数"), QStringLiteral("mnuEdit_Sort_Result"));
+    QAction* byHits =
+        addItem(m_sortMenu, QStringLiteral("当せん数"), QStringLiteral("mnuEdit_Sort_Result"));
+    connect(byHits, &QAction::triggered, this, [this] { command([this] { SortResult(); }); });
     m_sortMenu->addSeparator();
     QAction* order = addItem(m_sortMenu, QStringLiteral("昇順で並べ替える"),
                              QStringLiteral("mnuEdit_Sort_Order"));
@@ -257,6 +261,12 @@ void frmMain::createContent() {
     for (int i = 0; i < 3; ++i)
         connect(m_home->cmdOfficialDownload[static_cast<std::size_t>(i)], &QPushButton::clicked,
                 this, [this, i] { command([this, i] { OfficialDownload(i); }); });
+    connect(m_checkPage->cmdSortResult, &QPushButton::clicked, this,
+            [this] { command([this] { SortResult(); }); });
+    connect(m_checkPage->cmdResultViewNext, &QPushButton::clicked, this,
+            [this] { command([this] { ShowNextResult(); }); });
+    connect(m_checkPage->cmdResultViewAll, &QPushButton::clicked, this,
+            [this] { command([this] { ShowAllResults(); }); });
     connect(m_home->cmdUser2, &QPushButton::clicked, this,
             [this] { command([this] { UserTeamNames(); }); });
 }
@@ -376,9 +386,10 @@ void frmMain::ShowPage(int page) {
     if (page == 0)
         refreshSchedulePanel();
     if (page == 2) {
-        // Next and all results need a result to reveal and the result checker of the page.
-        m_checkPage->cmdResultViewAll->setEnabled(false);
-        m_checkPage->cmdResultViewNext->setEnabled(false);
+        m_resultCheck->SetResultData(m_kaisaikai, m_kumi, m_result,
+                                     m_checkPage->chkResultAll->isChecked());
+        checkSingles();
+        applyViewButtonRule();
     }
     const std::array<QWidget*, 3> pages = {m_home, m_singlesPage, m_checkPage};
     for (QWidget* p : pages)
@@ -441,6 +452,36 @@ void frmMain::OfficialDownload(int index) {
 void frmMain::UserTeamNames() {
     frmTeamName::ShowDialog(this);
     m_tmain->ScheduleInitialize();
+}
+
+void frmMain::checkSingles() {
+    m_busy = true;
+    m_resultCheck->SetSingle(static_cast<qint32>(m_singles.size()), m_singles);
+    m_busy = false;
+}
+
+void frmMain::applyViewButtonRule() {
+    const bool more = m_result.Kaisaikai > 0 && !m_resultCheck->FullResult();
+    m_checkPage->cmdResultViewAll->setEnabled(more);
+    m_checkPage->cmdResultViewNext->setEnabled(more);
+}
+
+void frmMain::ShowNextResult() {
+    m_resultCheck->SetNextData();
+    applyViewButtonRule();
+}
+
+void frmMain::ShowAllResults() {
+    m_resultCheck->SetAlltData();
+    applyViewButtonRule();
+}
+
+void frmMain::SortResult() {
+    if (m_singles.empty())
+        return;
+    const bool ascending = action(QStringLiteral("mnuEdit_Sort_Order"))->isChecked();
+    m_resultCheck->GradeSort(m_singles, ascending);
+    checkSingles();
 }
 
 void frmMain::applyEditMenuRules() {
@@ -591,6 +632,7 @@ void frmMain::clearList() {
     m_singles.clear();
     m_singleFrame = SingleFrame{};
     m_showZero = {};
+    m_resultCheck->Clear();
     m_currentFile.clear();
 }
 

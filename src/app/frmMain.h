@@ -7,9 +7,11 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <vector>
 
 class CheckPage;
+class clsTResultCheck;
 class clsTMain;
 class HomePage;
 class QAction;
@@ -42,6 +44,9 @@ public:
     void Sort(SortKind kind, int index);
     void ClipboardExport(int index);
     void ClipboardImport(int index);
+    void SortResult();
+    void ShowNextResult();
+    void ShowAllResults();
     void OfficialDownload(int index);
     void UserTeamNames();
     void RemoveDuplicates();
@@ -72,6 +77,7 @@ public:
     QMenu* sortMenu() const { return m_sortMenu; }
     QAction* action(const QString& name) const;
     clsTMain* currentDraw() const { return m_tmain; }
+    const clsTResultCheck& resultCheck() const { return *m_resultCheck; }
     const ScheduleData& schedule() const { return m_schedule; }
     const VoteData& vote() const { return m_vote; }
     const ResultData& result() const { return m_result; }
@@ -95,6 +101,8 @@ private:
     void refreshSchedulePanel();
     void onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi);
     void refreshDownloadButtons();
+    void applyViewButtonRule();
+    void checkSingles();
     void applyEditMenuRules();
     void showSortPopup();
     void clearList();
@@ -125,6 +133,7 @@ private:
     QString m_userDataFolder;
 
     clsTMain* m_tmain = nullptr;
+    std::unique_ptr<clsTResultCheck> m_resultCheck;
     QScrollArea* m_scroller = nullptr;
     QWidget* m_content = nullptr;
     TabStrip* m_tabs = nullptr;

@@ -1,9 +1,12 @@
+#include "app/CheckPage.h"
 #include "app/HomePage.h"
 #include "app/clsTMain.h"
 #include "app/frmMain.h"
 #include "base/OfficialUrlSettings.h"
 #include "drawdata/clsXmlSchedule.h"
 #include "drawdata/clsXmlVote.h"
+#include "results/clsTResultCheck.h"
+#include "singles/SingleCodec.h"
 #include "support/FakePlatform.h"
 #include "support/OfficialSite.h"
 #include "support/RecordingConnectionWindow.h"
@@ -62,6 +65,7 @@ private Q_SLOTS:
     void drawZeroAsksForANumber();
     void failedDownloadIsExplained();
     void legacyVoteFileBecomesTheVote();
+    void checkPageRevealsAndSortsByHits();
 };
 
 void tst_clsTMain::typingReloadsOncePerKeystroke() {
@@ -240,6 +244,42 @@ void tst_clsTMain::legacyVoteFileBecomesTheVote() {
     QCOMPARE(f.window->vote().Kaisaikai, 123);
     QCOMPARE(f.window->statusBar()->text(),
              QStringLiteral("　使用投票率：2021/01/09 13:50 第 123 回 "));
+}
+
+void tst_clsTMain::checkPageRevealsAndSortsByHits() {
+    Fixture f;
+    f.site.serveResult(QStringLiteral("1234"),
+                       OfficialSite::testPage(QStringLiteral("result_1234.html")).toUtf8());
+    f.window->homePage()->chkDownload->setChecked(false);
+    f.window->currentDraw()->SetKaisaikai(1234);
+    f.window->OfficialDownload(2);
+    QCOMPARE(f.window->result().Kaisaikai, 1234);
+
+    SingleCodec::Marks best{};
+    SingleCodec::Marks worst{};
+    for (int k = 0; k < 9; ++k) {
+        const quint8 mark = f.window->result().Matches[std::size_t(k)].Mark;
+        best[std::size_t(k)] = mark == 3 ? 0 : mark;
+        worst[std::size_t(k)] = quint8((best[std::size_t(k)] + 1) % 3);
+    }
+    f.window->setSingleList({SingleCodec::encode(worst), SingleCodec::encode(best)});
+
+    CheckPage* page = f.window->checkPage();
+    page->chkResultAll->setChecked(false);
+    f.window->ShowPage(2);
+    QVERIFY(page->cmdResultViewNext->isEnabled());
+    QCOMPARE(f.window->resultCheck().RevealCount(), 0);
+    QTest::mouseClick(page->cmdResultViewNext, Qt::LeftButton);
+    QCOMPARE(f.window->resultCheck().RevealCount(), 1);
+    QTest::mouseClick(page->cmdResultViewAll, Qt::LeftButton);
+    QVERIFY(f.window->resultCheck().FullResult());
+    QVERIFY(!page->cmdResultViewNext->isEnabled());
+    QVERIFY(!page->cmdResultViewAll->isEnabled());
+
+    QTest::mouseClick(page->cmdSortResult, Qt::LeftButton);
+    QCOMPARE(f.window->singles().front(), SingleCodec::encode(best));
+    QVERIFY(f.platform.messages.isEmpty());
+    QVERIFY(!f.window->isBusy());
 }
 
 QTEST_MAIN(tst_clsTMain)
