@@ -8,11 +8,11 @@
 
 namespace {
 
-QFileInfoList matches(const QString& fullSpec, QDir::Filters filters) {
-    const QFileInfo spec(fullSpec);
-    QDir folder = spec.dir();
-    return folder.entryInfoList(QStringList{spec.fileName()}, filters | QDir::Hidden | QDir::System,
-                                QDir::Unsorted);
+QFileInfoList matches(const QString& fullPattern, QDir::Filters filters) {
+    const QFileInfo target(fullPattern);
+    QDir folder = target.dir();
+    return folder.entryInfoList(QStringList{target.fileName()},
+                                filters | QDir::Hidden | QDir::System, QDir::Unsorted);
 }
 
 } // namespace
@@ -38,12 +38,12 @@ bool clsFileSystemObject::FileExists(const QString& strFileSpec) const {
 bool clsFileSystemObject::FolderExists(const QString& strFolderSpec) const {
     if (strFolderSpec.isEmpty())
         return false;
-    QString spec = GetFullPath(strFolderSpec);
-    while (spec.size() > 1 && spec.endsWith(u'/'))
-        spec.chop(1);
-    if (spec == QStringLiteral("/"))
+    QString target = GetFullPath(strFolderSpec);
+    while (target.size() > 1 && target.endsWith(u'/'))
+        target.chop(1);
+    if (target == QStringLiteral("/"))
         return true;
-    return !matches(spec, QDir::Dirs | QDir::NoDotAndDotDot).isEmpty();
+    return !matches(target, QDir::Dirs | QDir::NoDotAndDotDot).isEmpty();
 }
 
 QString clsFileSystemObject::GetFileName(const QString& strPath) const {
@@ -79,9 +79,9 @@ bool clsFileSystemObject::FolderCheck(const QString& strPath) const {
 
 qint32 clsFileSystemObject::GetFileList(const QString& strPattern, QStringList& strNames,
                                         bool blnSort) const {
-    const QFileInfo spec(GetFullPath(strPattern));
+    const QFileInfo target(GetFullPath(strPattern));
     const QStringList found =
-        spec.dir().entryList(QStringList{spec.fileName()}, QDir::Files, QDir::Unsorted);
+        target.dir().entryList(QStringList{target.fileName()}, QDir::Files, QDir::Unsorted);
     strNames = found;
     if (blnSort && !strNames.isEmpty())
         std::sort(strNames.begin(), strNames.end(),
