@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -66,9 +67,12 @@ void frmWinInet::showFor(QObject* owner) {
     if (window != nullptr)
         window = window->window();
     const bool topmost = window != nullptr && (window->windowFlags() & Qt::WindowStaysOnTopHint);
-    if (parentWidget() != window)
-        setParent(window, windowFlags() | Qt::Dialog);
     setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    // The window stays a top-level object of its own (the program keeps one for its whole run);
+    // the owner only places it in front.
+    winId();
+    if (window != nullptr && window->windowHandle() != nullptr)
+        windowHandle()->setTransientParent(window->windowHandle());
     show();
     raise();
     repaint();
