@@ -347,8 +347,12 @@ void frmMain::Load() {
     refreshTitle();
 
     const QString number = QString::number(m_kaisaikai);
+    const bool unchanged = m_home->txtScheduleNo->text() == number;
     m_home->txtScheduleNo->setText(number);
     m_home->txtScheduleNo->setSelection(0, 4);
+    // Draw 0 is already in the box, so no change reloads it: show its (empty) state directly.
+    if (unchanged)
+        onKaisaikaiChange(m_kaisaikai, m_kumi);
 }
 
 QString frmMain::versionText() {

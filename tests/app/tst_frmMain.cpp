@@ -6,6 +6,7 @@
 #include "base/ShiftJis.h"
 #include "support/FakePlatform.h"
 #include "widgets/NumberBox.h"
+#include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
 
 #include <QAction>
@@ -71,6 +72,8 @@ private Q_SLOTS:
     void newClearsTheList();
     void corruptSettingsAreReported();
     void csvThatFailsLeavesTheListEmpty();
+    void rememberedDrawZeroShowsItsLabel_data();
+    void rememberedDrawZeroShowsItsLabel();
 };
 
 void tst_frmMain::cleanup() {
@@ -436,6 +439,24 @@ void tst_frmMain::csvThatFailsLeavesTheListEmpty() {
     QCOMPARE(window->currentPage(), 1);
     // The draw of the file name is loaded even so.
     QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("77"));
+}
+
+void tst_frmMain::rememberedDrawZeroShowsItsLabel_data() {
+    QTest::addColumn<QByteArray>("settings");
+    QTest::newRow("empty box at the last exit") << QByteArray("Kaisaikai = -1\r\n");
+    QTest::newRow("zero") << QByteArray("Kaisaikai = 0\r\n");
+}
+
+void tst_frmMain::rememberedDrawZeroShowsItsLabel() {
+    QFETCH(QByteArray, settings);
+    FakePlatform platform;
+    writeData(platform);
+    writeFile(platform.path(QStringLiteral("SysData/Kelvor mini.ini")), settings);
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("0"));
+    QCOMPARE(window->kaisaikai(), 0);
+    QCOMPARE(window->statusBar()->text(), QStringLiteral(" 第   回 "));
 }
 
 QTEST_MAIN(tst_frmMain)
