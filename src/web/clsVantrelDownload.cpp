@@ -1,0 +1,159 @@
+#include "web/clsVantrelDownload.h"
+
+#include "base/Platform.h"
+#include "base/RuntimeError.h"
+#include "drawdata/clsTotoData.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString Title = QStringLiteral(" Vantrel");
+const QString TeamName2File = QStringLiteral("TeamName2.dat");
+const QString TeamNamesCaption = QStringLiteral("海外チーム名");
+
+} // namespace
+
+QString clsVantrelDownload::DefaultFolderUrl() {
+    return QStringLiteral("http://") + QString::fromUtf16(MakerHost) +
+           QStringLiteral("/download/2021/");
+}
+
+clsVantrelDownload::clsVantrelDownload(QString strFolderUrl)
+    : m_reporter(QStringLiteral("clsVantrelDownload")), m_folderUrl(std::move(strFolderUrl)) {}
+
+bool clsVantrelDownload::DownloadTeamName2(QObject* objOwnerForm, bool blnDQuestion) {
+    if (blnDQuestion &&
+        !Platform::current().askYesNo(QStringLiteral("Vantrelより ") + TeamNamesCaption +
+                                          QStringLiteral(" をダウンロードします。よろしいですか？"),
+                                      QStringLiteral("  Vantrel"), MessageIcon::Information, true))
+        return false;
+    if (m_items.isEmpty() && !GetFileVersion(objOwnerForm))
+        return false;
+
+    const qint32 remote = versionNumber(GetItem(TeamName2File, QString()));
+    if (remote == 0) {
+        warn(QStringLiteral("海外チーム名のバージョン取得に失敗しました。"));
+        return false;
+    }
+    const qint32 local = versionNumber(clsTotoData().GetTeamName2Version());
+    if (local == 0) {
+        warn(QStringLiteral("海外チーム名のバージョンが不明です。"));
+        return false;
+    }
+    if (remote < local) {
+        warn(QStringLiteral("海外チーム名のバージョンが異常です。"));
+        return false;
+    }
+    if (remote == local) {
+        inform(QStringLiteral("海外チーム名の情報は最新です。"));
+        return true;
+    }
+    if (!GetTeamName2(objOwnerForm))
+        return false;
+    inform(QStringLiteral("海外チーム名を最新版に更新しました。"));
+    return true;
+}
+
+QString clsVantrelDownload::GetItem(const QString& strKey, const QString& strDefault) const {
+    if (strKey.isEmpty())
+        return strDefault;
+    for (const auto& [key, value] : m_items) {
+        if (key.compare(strKey, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return strDefault;
+}
+
+QString clsVantrelDownload::download(const QString& strFileName, QObject* objOwnerForm) {
+    if (!m_inet.Connection())
+        return QString();
+    return m_inet.GetHttpDataString(m_folderUrl + strFileName, QString(), objOwnerForm, 0);
+}
+
+bool clsVantrelDownload::GetFileVersion(QObject* objOwnerForm) {
+    m_items.clear();
+    m_inet.SetProgressDialogMessage(QStringLiteral("ファイルバージョン取得中 (Vantrel)"));
+    try {
+        const QString text = download(QStringLiteral("version.dat"), objOwnerForm);
+        if (!checkText(text))
+            return false;
+        if (!text.contains(QStringLiteral("[VersionEnd]"))) {
+            downloadFailed(QStringLiteral("原因：ダウンロード内容(version.dat)が異常です"));
+            return false;
+        }
+        // Lines end in CR LF; a lone LF is taken as a line end too.
+        for (const QString& rawLine : text.split(u'\n')) {
+            const QString line = rawLine.trimmed();
+            if (line.isEmpty() || line.startsWith(QStringLiteral("//")) || line.startsWith(u';'))
+                continue;
+            const qsizetype equals = line.indexOf(u'=');
+            if (equals < 0)
+                continue;
+            const QString key = line.left(equals).trimmed();
+            const QString value = line.mid(equals + 1).trimmed();
+            if (!key.isEmpty() && !value.isEmpty())
+                m_items.append({key, value});
+        }
+        return true;
+    } catch (const RuntimeError& e) {
+        m_items.clear();
+        m_reporter.runtimeError(QStringLiteral("GetFileVersion"), e);
+        return false;
+    }
+}
+
+bool clsVantrelDownload::GetTeamName2(QObject* objOwnerForm) {
+    m_inet.SetProgressDialogMessage(QStringLiteral("海外チーム名取得中 (Vantrel)"));
+    try {
+        const QString text = download(TeamName2File, objOwnerForm);
+        if (!checkText(text))
+            return false;
+        if (!text.contains(QStringLiteral("[End]"))) {
+            downloadFailed(QStringLiteral("原因：") + TeamName2File +
+                           QStringLiteral(" が異常です"));
+            return false;
+        }
+        return m_fileStream.SaveToFile(QStringLiteral("SysData/") + TeamName2File, text);
+    } catch (const RuntimeError& e) {
+        m_reporter.runtimeError(QStringLiteral("GetTeamName2"), e);
+        return false;
+    }
+}
+
+bool clsVantrelDownload::checkText(const QString& strText) const {
+    if (strText.isEmpty()) {
+        downloadFailed(QStringLiteral("原因：サイトが見つかりません"));
+        return false;
+    }
+    if (strText.contains(QStringLiteral("The requested URL was not found on this server"))) {
+        downloadFailed(QStringLiteral("原因：アドレスが見つかりません"));
+        return false;
+    }
+    return true;
+}
+
+void clsVantrelDownload::inform(const QString& strText) const {
+    Platform::current().showMessage(strText, Title, MessageIcon::Information);
+}
+
+void clsVantrelDownload::warn(const QString& strText) const {
+    Platform::current().showMessage(strText, Title, MessageIcon::Warning);
+}
+
+void clsVantrelDownload::downloadFailed(const QString& strCause) const {
+    warn(QStringLiteral("インターネットよりダウンロードに失敗しました。") + QStringLiteral("\r\n") +
+         strCause);
+}
+
+qint32 clsVantrelDownload::versionNumber(const QString& strVersion) {
+    const qsizetype point = strVersion.indexOf(u'.');
+    if (point < 0)
+        return 0;
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
+    const QString major = strVersion.left(point).trimmed();
+    const QString minor = strVersion.mid(point + 1).trimmed();
+    if (!digits.match(major).hasMatch() || !digits.match(minor).hasMatch())
+        return 0;
+    return major.toInt() * 1000 + minor.toInt();
+}

@@ -1,0 +1,251 @@
+#include "drawdata/clsSchedule.h"
+#include "support/FakePlatform.h"
+#include "support/OfficialSite.h"
+#include "support/RecordingConnectionWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class tst_clsSchedule : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        m_platform = std::make_unique<FakePlatform>();
+        m_window = std::make_unique<RecordingConnectionWindow>();
+        m_site = std::make_unique<OfficialSite>();
+        QVERIFY(m_site->started());
+        OfficialSite::writeTeamNames();
+        m_site->serveSchedule(u"1234"_s, OfficialSite::testPage(u"schedule_1234.html"_s).toUtf8());
+        m_stored = m_platform->path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s);
+    }
+    void cleanup() {
+        m_site.reset();
+        m_window.reset();
+        m_platform.reset();
+    }
+
+    void useBeforeInitializeIsReported() {
+        clsSchedule schedule;
+        QVERIFY(!schedule.GetSchedule(1234, QString(), 3, false));
+        QCOMPARE(schedule.Schedule(), ScheduleData());
+        QVERIFY(!schedule.Cancel());
+        QCOMPARE(m_platform->texts(), QStringList(3, u"Initialize Err"_s));
+        QCOMPARE(m_platform->messages[1].title, u"Kelvor mini / clsSchedule / Schedule"_s);
+        QVERIFY(m_site->requestedTargets().isEmpty());
+    }
+
+    void drawNumbersBelowOneGiveNothing_data() {
+        QTest::addColumn<int>("draw");
+        QTest::newRow("0") << 0;
+        QTest::newRow("-1") << -1;
+    }
+    void drawNumbersBelowOneGiveNothing() {
+        QFETCH(int, draw);
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        QVERIFY(!schedule.GetSchedule(draw, QString(), 3, true));
+        QCOMPARE(schedule.Schedule(), ScheduleData());
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_site->requestedTargets().isEmpty());
+    }
+
+    void aDownloadIsStoredOnceAndReadBack() {
+        QObject owner;
+        clsSchedule schedule;
+        schedule.Initialize(&owner);
+        m_platform->answers = {true};
+        QVERIFY(schedule.GetSchedule(1234, QString(), 3, true));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text,
+                 u"インターネットより 開催情報 をダウンロードします。よろしいですか？"_s);
+        QCOMPARE(m_platform->messages[0].title, u" 開催情報"_s);
+        QVERIFY(m_platform->messages[0].question);
+        QCOMPARE(m_window->lastOwner, &owner);
+        QCOMPARE(readFile(m_stored),
+                 readFile(QStringLiteral(KELVOR_TEST_DATA) + u"/web/minibig_schedule_1234.xml"_s));
+
+        // The stored file is read without asking or downloading.
+        const ScheduleData downloaded = schedule.Schedule();
+        clsSchedule again;
+        again.Initialize(nullptr);
+        QVERIFY(again.CheckScheduleFile(1234, QString()));
+        QVERIFY(again.GetSchedule(1234, QString(), 3, true));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_site->requestedTargets().size(), 1);
+        ScheduleData expected = downloaded;
+        expected.PayoutStart = DateTime(); // the payout dates are not stored
+        expected.PayoutDeadline = DateTime();
+        QCOMPARE(again.Schedule(), expected);
+    }
+
+    void aDeclinedDownloadIsNotExplained() {
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        m_platform->answers = {false};
+        QVERIFY(!schedule.GetSchedule(1234, QString(), 3, true));
+        QVERIFY(schedule.Cancel());
+        schedule.FalseDialog(1234);
+        QCOMPARE(m_platform->messages.size(), 1); // the question only
+        QVERIFY(m_site->requestedTargets().isEmpty());
+    }
+
+    void aStoredFileIsNeverOverwritten() {
+        const QByteArray junk("not a schedule");
+        QVERIFY(writeFile(m_stored, junk));
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        QVERIFY(schedule.GetSchedule(1234, QString(), 3, false));
+        QCOMPARE(schedule.Schedule().Kaisaikai, 1234);
+        QCOMPARE(readFile(m_stored), junk);
+    }
+
+    void onlyAReadWhenDownloadsAreNotWanted() {
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        QVERIFY(!schedule.GetSchedule(1234, QString(), 1, true));
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_site->requestedTargets().isEmpty());
+    }
+
+    void anIncompleteDownloadIsHandedOutButNotStored() {
+        QString eight = OfficialSite::testPage(u"schedule_1234.html"_s);
+        eight.remove(eight.indexOf(u"<tr><td>9</td>"_s),
+                     eight.indexOf(u"</table>"_s, eight.indexOf(u"<tr><td>9</td>"_s)) -
+                         eight.indexOf(u"<tr><td>9</td>"_s));
+        m_site->serveSchedule(u"1234"_s, eight.toUtf8());
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        QVERIFY(!schedule.GetSchedule(1234, QString(), 3, false));
+        QCOMPARE(schedule.Schedule().Matches[7].Home, u"横浜FC"_s);
+        QVERIFY(!QFile::exists(m_stored));
+        schedule.FalseDialog(1234);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text, u"インターネットよりダウンロードに失敗しました。"_s);
+        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Warning);
+    }
+
+    void anUnpublishedScheduleIsExplained() {
+        m_site->serveSchedule(u"1235"_s, "<body><p>ご指定のくじ情報は表示できません。<p>");
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        QVERIFY(!schedule.GetSchedule(1235, QString(), 3, false));
+        QVERIFY(schedule.Unpublished());
+        schedule.FalseDialog(1235);
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text, u"第1235回 開催情報は発表されていません。"_s);
+        QCOMPARE(m_platform->messages[0].title, u" 開催情報"_s);
+        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Information);
+    }
+
+    void completeness_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("complete") << 0 << true;
+        QTest::newRow("no draw number") << 1 << false;
+        QTest::newRow("no home team") << 2 << false;
+        QTest::newRow("no stadium") << 3 << false;
+        QTest::newRow("no match date") << 4 << false;
+        QTest::newRow("no sale end") << 5 << false;
+        QTest::newRow("cancelled without sale dates") << 6 << true;
+        QTest::newRow("no start time or state") << 7 << true;
+    }
+    void completeness() {
+        QFETCH(int, change);
+        QFETCH(bool, complete);
+        ScheduleData s = OfficialSite::schedule1234();
+        switch (change) {
+        case 1:
+            s.Kaisaikai = 0;
+            break;
+        case 2:
+            s.Matches[8].Home.clear();
+            break;
+        case 3:
+            s.Matches[4].Stadium.clear();
+            break;
+        case 4:
+            s.Matches[0].MatchDate = DateTime();
+            break;
+        case 5:
+            s.SaleEnd = DateTime();
+            break;
+        case 6:
+            s.HeldState = ScheduleData::Cancelled;
+            s.SaleStart = s.SaleEnd = s.ResultDate = DateTime();
+            break;
+        case 7:
+            s.Matches[2].StartTime = DateTime();
+            s.Matches[2].State.clear();
+            break;
+        }
+        QCOMPARE(clsSchedule::IsComplete(s), complete);
+    }
+
+    void notHeldMarkers() {
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        m_platform->answers = {true};
+        QVERIFY(schedule.XmlSave_NoGame(1234, QString()));
+        QCOMPARE(m_platform->messages[0].text, u"第 1234 回を未開催に設定しますか？"_s);
+        QCOMPARE(m_platform->messages[0].title, u"Kelvor mini"_s);
+
+        QVERIFY(!schedule.GetSchedule(1234, QString(), 3, true)); // read, never downloaded
+        QVERIFY(schedule.NoGame());
+        QVERIFY(m_site->requestedTargets().isEmpty());
+
+        m_platform->clearMessages();
+        QVERIFY(!schedule.XmlSave_NoGame(1234, QString())); // a file exists: no question
+        QVERIFY(m_platform->messages.isEmpty());
+
+        m_platform->answers = {false, true};
+        QVERIFY(!schedule.XmlDelete_NoGame(1234, QString()));
+        QVERIFY(QFile::exists(m_stored));
+        QVERIFY(schedule.XmlDelete_NoGame(1234, QString()));
+        QCOMPARE(m_platform->messages[1].text, u"第 1234 回の未開催を解除しますか？"_s);
+        QVERIFY(!QFile::exists(m_stored));
+        QVERIFY(!schedule.XmlDelete_NoGame(1234, QString()));
+        QCOMPARE(m_platform->messages.size(), 2);
+    }
+
+    void storedDrawNumbers() {
+        clsSchedule schedule;
+        QList<qint32> numbers{-5};
+        QCOMPARE(schedule.GetScheduleNo(numbers), 0);
+        QCOMPARE(numbers, QList<qint32>{-5});
+        for (const QString& name :
+             {u"minibig_schedule_099.xml"_s, u"minibig_schedule_1001_A.xml"_s,
+              u"MINIBIG_Schedule_1000.XML"_s, u"minibig_schedule_1000_B.xml"_s,
+              u"minibig_schedule_new.xml"_s, u"minibig_vote_123.xml"_s})
+            QVERIFY(writeFile(m_platform->path(u"SysData/miniBIG_Schedule/"_s + name), "x"));
+        QCOMPARE(schedule.GetScheduleNo(numbers), 4);
+        QCOMPARE(numbers, (QList<qint32>{99, 1000, 1000, 1001}));
+    }
+
+private:
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<RecordingConnectionWindow> m_window;
+    std::unique_ptr<OfficialSite> m_site;
+    QString m_stored;
+};
+
+QTEST_GUILESS_MAIN(tst_clsSchedule)
+#include "tst_clsSchedule.moc"
