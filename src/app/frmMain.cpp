@@ -26,6 +26,7 @@
 #include "singles/DuplicateSingles.h"
 #include "singles/SingleCodec.h"
 #include "singles/clsTSingleSort.h"
+#include "web/clsVantrelDownload.h"
 #include "widgets/NumberBox.h"
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
@@ -261,6 +262,8 @@ void frmMain::createContent() {
     for (int i = 0; i < 3; ++i)
         connect(m_home->cmdOfficialDownload[static_cast<std::size_t>(i)], &QPushButton::clicked,
                 this, [this, i] { command([this, i] { OfficialDownload(i); }); });
+    connect(m_home->cmdVantrelDownload, &QPushButton::clicked, this,
+            [this] { command([this] { VantrelDownload(); }); });
     connect(m_checkPage->cmdSortResult, &QPushButton::clicked, this,
             [this] { command([this] { SortResult(); }); });
     connect(m_checkPage->cmdResultViewNext, &QPushButton::clicked, this,
@@ -330,6 +333,7 @@ void frmMain::Load() {
     m_home->chkDownload->setChecked(settings.DownloadMessage);
     m_checkPage->chkResultAll->setChecked(settings.ResultAll);
 
+    m_vantrel = std::make_unique<clsVantrelDownload>();
     m_tmain = new clsTMain(this);
     m_tmain->Initialize(m_home->txtScheduleNo, m_home->cmbKumi, this);
     connect(m_tmain, &clsTMain::KaisaikaiChange, this, &frmMain::onKaisaikaiChange);
@@ -451,6 +455,16 @@ void frmMain::OfficialDownload(int index) {
             m_tmain->GetResult(confirm);
     }
     refreshDownloadButtons();
+}
+
+void frmMain::VantrelDownload() {
+    if (m_busy)
+        return;
+    if (!clsShell().CheckVirtualstoreAdmin())
+        return;
+    const bool confirm = m_home->chkDownload->isChecked();
+    if (m_vantrel->DownloadTeamName2(this, confirm))
+        m_tmain->ScheduleInitialize();
 }
 
 void frmMain::UserTeamNames() {

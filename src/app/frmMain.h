@@ -12,6 +12,7 @@
 
 class CheckPage;
 class clsTResultCheck;
+class clsVantrelDownload;
 class clsTMain;
 class HomePage;
 class QAction;
@@ -48,6 +49,7 @@ public:
     void ShowNextResult();
     void ShowAllResults();
     void OfficialDownload(int index);
+    void VantrelDownload();
     void UserTeamNames();
     void RemoveDuplicates();
     void AddByMarks();
@@ -134,6 +136,7 @@ private:
 
     clsTMain* m_tmain = nullptr;
     std::unique_ptr<clsTResultCheck> m_resultCheck;
+    std::unique_ptr<clsVantrelDownload> m_vantrel;
     QScrollArea* m_scroller = nullptr;
     QWidget* m_content = nullptr;
     TabStrip* m_tabs = nullptr;

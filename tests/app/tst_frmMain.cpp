@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void newClearsTheList();
     void corruptSettingsAreReported();
     void csvThatFailsLeavesTheListEmpty();
+    void makerSiteDownloadAsksFirst();
+    void makerSiteDownloadNeedsAWritableFolder();
     void rememberedDrawZeroShowsItsLabel_data();
     void rememberedDrawZeroShowsItsLabel();
 };
@@ -457,6 +460,32 @@ void tst_frmMain::rememberedDrawZeroShowsItsLabel() {
     QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("0"));
     QCOMPARE(window->kaisaikai(), 0);
     QCOMPARE(window->statusBar()->text(), QStringLiteral(" 第   回 "));
+}
+
+void tst_frmMain::makerSiteDownloadAsksFirst() {
+    FakePlatform platform;
+    writeData(platform);
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    platform.answers = {false};
+    QTest::mouseClick(window->homePage()->cmdVantrelDownload, Qt::LeftButton);
+    QCOMPARE(platform.texts(),
+             QStringList{QStringLiteral(
+                 "Vantrelより 海外チーム名 をダウンロードします。よろしいですか？")});
+    QVERIFY(platform.messages.first().question);
+}
+
+void tst_frmMain::makerSiteDownloadNeedsAWritableFolder() {
+    FakePlatform platform;
+    writeData(platform);
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    // The nearest thing to a protected folder that a test run as any user can make: none at all.
+    QVERIFY(QDir(platform.programFolder()).removeRecursively());
+    QTest::mouseClick(window->homePage()->cmdVantrelDownload, Qt::LeftButton);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().title, QStringLiteral("管理権限不足エラー"));
+    QVERIFY(!platform.messages.first().question);
 }
 
 QTEST_MAIN(tst_frmMain)
