@@ -1,7 +1,11 @@
+#include "app/DesktopAccess.h"
 #include "app/WindowGeometry.h"
 #include "app/clsWaitDialog.h"
+#include "app/frmAbout.h"
+#include "app/frmLoad.h"
 #include "app/frmNumbers.h"
 #include "app/frmWaitDialog.h"
+#include "base/AppInfo.h"
 #include "support/FakePlatform.h"
 
 #include <QLabel>
@@ -21,6 +25,8 @@ private Q_SLOTS:
     void numbersOkAnswers_data();
     void numbersOkAnswers();
     void numbersCancelAnswersEmpty();
+    void aboutShowsVersionAndLinks();
+    void splashShowsTheCopyright();
     void waitDialogShowsShareOfMax_data();
     void waitDialogShowsShareOfMax();
     void waitDialogClosesWithItsController();
@@ -103,6 +109,30 @@ void tst_Dialogs::numbersCancelAnswersEmpty() {
     dialog.cmdCancel()->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QCOMPARE(dialog.answer(), QString());
+}
+
+void tst_Dialogs::aboutShowsVersionAndLinks() {
+    QWidget owner(nullptr, Qt::WindowStaysOnTopHint);
+    frmAbout about(&owner, QStringLiteral("1.05"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version 1.05"));
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), AppInfo::title());
+    QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblCopyright"))->text(),
+             AppInfo::copyright());
+    QVERIFY(about.windowFlags() & Qt::WindowStaysOnTopHint);
+    QUrl opened;
+    DesktopAccess::current().openUrl = [&](const QUrl& url) {
+        opened = url;
+        return true;
+    };
+    Q_EMIT about.lblWeb()->linkActivated(frmAbout::webSite());
+    QCOMPARE(opened, QUrl(frmAbout::webSite()));
+    DesktopAccess::restoreDefaults();
+}
+
+void tst_Dialogs::splashShowsTheCopyright() {
+    frmLoad splash;
+    QCOMPARE(splash.lblCopyright()->text(), AppInfo::copyright());
 }
 
 void tst_Dialogs::waitDialogShowsShareOfMax_data() {

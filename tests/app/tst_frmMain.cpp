@@ -73,6 +73,7 @@ private Q_SLOTS:
     void newClearsTheList();
     void corruptSettingsAreReported();
     void csvThatFailsLeavesTheListEmpty();
+    void salesScheduleLinkOpensTheBrowser();
     void makerSiteDownloadAsksFirst();
     void makerSiteDownloadNeedsAWritableFolder();
     void rememberedDrawZeroShowsItsLabel_data();
@@ -460,6 +461,24 @@ void tst_frmMain::rememberedDrawZeroShowsItsLabel() {
     QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("0"));
     QCOMPARE(window->kaisaikai(), 0);
     QCOMPARE(window->statusBar()->text(), QStringLiteral(" 第   回 "));
+}
+
+void tst_frmMain::salesScheduleLinkOpensTheBrowser() {
+    FakePlatform platform;
+    writeData(platform);
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    QUrl opened;
+    DesktopAccess::current().openUrl = [&](const QUrl& url) {
+        opened = url;
+        return true;
+    };
+    QLabel* link = window->homePage()->lblSchedule;
+    QCOMPARE(link->text(), QStringLiteral("販売スケジュールを確認する"));
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(opened,
+             QUrl(QStringLiteral(
+                 "http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule")));
 }
 
 void tst_frmMain::makerSiteDownloadAsksFirst() {
