@@ -1,6 +1,7 @@
 #include "app/CheckPage.h"
 #include "app/DesktopAccess.h"
 #include "app/HomePage.h"
+#include "app/SinglesPage.h"
 #include "app/basMain.h"
 #include "app/frmMain.h"
 #include "base/ShiftJis.h"
@@ -74,6 +75,8 @@ private Q_SLOTS:
     void corruptSettingsAreReported();
     void csvThatFailsLeavesTheListEmpty();
     void salesScheduleLinkOpensTheBrowser();
+    void sortButtonShowsTheSortMenu();
+    void busyWindowIgnoresDownloadsAndPages();
     void makerSiteDownloadAsksFirst();
     void makerSiteDownloadNeedsAWritableFolder();
     void rememberedDrawZeroShowsItsLabel_data();
@@ -461,6 +464,34 @@ void tst_frmMain::rememberedDrawZeroShowsItsLabel() {
     QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("0"));
     QCOMPARE(window->kaisaikai(), 0);
     QCOMPARE(window->statusBar()->text(), QStringLiteral(" 第   回 "));
+}
+
+void tst_frmMain::sortButtonShowsTheSortMenu() {
+    FakePlatform platform;
+    writeData(platform);
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    window->ShowPage(1);
+    QTest::mouseClick(window->singlesPage()->cmdSort, Qt::LeftButton);
+    QVERIFY(window->sortMenu()->isVisible());
+    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Money_0"))->isEnabled());
+    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
+    window->sortMenu()->hide();
+}
+
+void tst_frmMain::busyWindowIgnoresDownloadsAndPages() {
+    FakePlatform platform;
+    writeData(platform);
+    std::unique_ptr<frmMain> window = basMain::Main();
+    QVERIFY(window);
+    window->setBusy(true);
+    QTest::mouseClick(window->homePage()->cmdOfficialDownload[0], Qt::LeftButton);
+    QTest::mouseClick(window->homePage()->cmdVantrelDownload, Qt::LeftButton);
+    QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {},
+                      window->tabStrip()->tabRect(2).center());
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(window->currentPage(), 0);
+    window->setBusy(false);
 }
 
 void tst_frmMain::salesScheduleLinkOpensTheBrowser() {
