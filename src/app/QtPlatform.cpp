@@ -34,6 +34,8 @@ public:
         m_dialog.Initialize(ownerWindow());
     }
     void setValue(qint64 value) override { m_dialog.setValue(value); }
+    void setMessage(const QString& message) override { m_dialog.setMessage(message); }
+    void setMaximum(qint64 maximum) override { m_dialog.setMax(maximum); }
 
 private:
     clsWaitDialog m_dialog;

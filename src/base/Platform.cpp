@@ -9,6 +9,8 @@ namespace {
 class NullProgress final : public ProgressWindow {
 public:
     void setValue(qint64) override {}
+    void setMessage(const QString&) override {}
+    void setMaximum(qint64) override {}
 };
 
 // Used before the application installs its own: messages go to stderr, questions take their

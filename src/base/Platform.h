@@ -12,6 +12,9 @@ class ProgressWindow {
 public:
     virtual ~ProgressWindow() = default;
     virtual void setValue(qint64 value) = 0;
+    // A long operation that enters its next phase keeps its window and changes its text and scale.
+    virtual void setMessage(const QString& message) = 0;
+    virtual void setMaximum(qint64 maximum) = 0;
 };
 
 // Everything the program asks of the operating system: prompts, its own folder, the clock and

@@ -262,8 +262,8 @@ bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
         } catch (const std::bad_alloc&) {
             throw outOfMemory();
         }
-        progress.reset();
-        progress = Platform::current().openProgress(QStringLiteral("CSVファイルの読込中"), lines);
+        progress->setMessage(QStringLiteral("CSVファイルの読込中"));
+        progress->setMaximum(lines);
 
         qint32 sinceUpdate = 0;
         const char* const last = bytes.end();

@@ -193,6 +193,7 @@ private Q_SLOTS:
         QCOMPARE(m_platform->progress[0].message, QStringLiteral("CSVデータ数の取得中"));
         QCOMPARE(m_platform->progress[0].maximum, 1);
         QCOMPARE(m_platform->progress[1].message, QStringLiteral("CSVファイルの読込中"));
+        QCOMPARE(m_platform->progress[1].window, m_platform->progress[0].window);
         QCOMPARE(m_platform->progress[1].maximum, 2500);
         QCOMPARE(m_platform->progress[1].values, (QList<qint64>{1001, 2002, 2500}));
     }

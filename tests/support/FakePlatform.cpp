@@ -2,13 +2,26 @@
 
 namespace {
 
+// Records into the platform's log: a new message starts a new phase of the same window.
 class RecordingProgress final : public ProgressWindow {
 public:
-    explicit RecordingProgress(QList<qint64>& values) : m_values(values) {}
-    void setValue(qint64 value) override { m_values.append(value); }
+    RecordingProgress(std::deque<FakePlatform::Progress>& log, int window)
+        : m_log(log), m_window(window) {}
+    void setValue(qint64 value) override { current().values.append(value); }
+    void setMessage(const QString& message) override {
+        m_log.push_back({m_window, message, current().maximum, {}});
+    }
+    void setMaximum(qint64 maximum) override { current().maximum = maximum; }
 
 private:
-    QList<qint64>& m_values;
+    FakePlatform::Progress& current() {
+        for (auto it = m_log.rbegin(); it != m_log.rend(); ++it)
+            if (it->window == m_window)
+                return *it;
+        Q_UNREACHABLE();
+    }
+    std::deque<FakePlatform::Progress>& m_log;
+    int m_window;
 };
 
 } // namespace
@@ -40,8 +53,9 @@ void FakePlatform::setWaitCursor(bool on) {
 }
 
 std::unique_ptr<ProgressWindow> FakePlatform::openProgress(const QString& message, qint64 maximum) {
-    progress.push_back({message, maximum, {}});
-    return std::make_unique<RecordingProgress>(progress.back().values);
+    const int window = progress.empty() ? 0 : progress.back().window + 1;
+    progress.push_back({window, message, maximum, {}});
+    return std::make_unique<RecordingProgress>(progress, window);
 }
 
 QString FakePlatform::path(const QString& relative) const {

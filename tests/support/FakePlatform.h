@@ -32,7 +32,9 @@ public:
     std::unique_ptr<ProgressWindow> openProgress(const QString& message, qint64 maximum) override;
 
     // Every value set on a progress window, with its message and maximum.
+    // One entry per window and message; window numbers count the windows opened.
     struct Progress {
+        int window;
         QString message;
         qint64 maximum;
         QList<qint64> values;
@@ -43,7 +45,7 @@ public:
     QList<Message> messages;
     int waitCursorDepth = 0;
     int processEventsCalls = 0;
-    std::deque<Progress> progress; // stable references for open windows
+    std::deque<Progress> progress;
 
     void setNow(DateTime now) { m_now = now; }
     // A path inside the program folder.
