@@ -1,6 +1,6 @@
 #include "drawdata/clsResult.h"
 
-#include "base/Platform.h"
+#include "drawdata/DownloadDialogs.h"
 #include "drawdata/clsToto.h"
 
 namespace {
@@ -40,10 +40,7 @@ bool clsResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, qint32 DT
             read = true;
         }
         if (!read && (DType & Download)) {
-            if (blnDQuestion && !Platform::current().askYesNo(
-                                    QStringLiteral("インターネットより ") + Document +
-                                        QStringLiteral(" をダウンロードします。よろしいですか？"),
-                                    u' ' + Document, MessageIcon::Information, true))
+            if (blnDQuestion && !DownloadDialogs::confirmDownload(Document))
                 m_cancel = true;
             if (!m_cancel) {
                 if (m_html.GetResult(lngKaisaikai, strKumi, m_owner)) {
@@ -59,13 +56,7 @@ bool clsResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, qint32 DT
 }
 
 void clsResult::SaveDownloaded(const ResultData& data) {
-    if (!IsComplete(data))
-        return;
-    const QString path = m_xml.GetFileName(data.Kaisaikai, data.Kumi);
-    if (m_fso.FileExists(path))
-        return;
-    m_xml.SetData(data);
-    m_xml.XmlSave(path);
+    DownloadDialogs::storeOnce(m_xml, data, IsComplete(data));
 }
 
 bool clsResult::IsComplete(const ResultData& data) {
@@ -103,15 +94,5 @@ bool clsResult::Unpublished() const {
 }
 
 void clsResult::FalseDialog(qint32 lngKaisaikai) const {
-    if (m_cancel)
-        return;
-    if (m_unpublished)
-        Platform::current().showMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
-                                            QStringLiteral("回 ") + Document +
-                                            QStringLiteral("は発表されていません。"),
-                                        u' ' + Document, MessageIcon::Information);
-    else
-        Platform::current().showMessage(
-            QStringLiteral("インターネットよりダウンロードに失敗しました。"), u' ' + Document,
-            MessageIcon::Warning);
+    DownloadDialogs::showFailure(lngKaisaikai, Document, m_cancel, m_unpublished);
 }

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
+#include "drawdata/DownloadDialogs.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -45,10 +46,7 @@ bool clsSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi, qint3
             m_noGame = record.HeldState == ScheduleData::NotHeld;
         }
         if (!read && (DType & Download)) {
-            if (blnDQuestion && !Platform::current().askYesNo(
-                                    QStringLiteral("インターネットより ") + Document +
-                                        QStringLiteral(" をダウンロードします。よろしいですか？"),
-                                    u' ' + Document, MessageIcon::Information, true))
+            if (blnDQuestion && !DownloadDialogs::confirmDownload(Document))
                 m_cancel = true;
             if (!m_cancel) {
                 if (m_html.GetSchedule(lngKaisaikai, strKumi, m_owner)) {
@@ -64,14 +62,7 @@ bool clsSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi, qint3
 }
 
 void clsSchedule::SaveDownloaded(const ScheduleData& data) {
-    if (!IsComplete(data))
-        return;
-    // A stored document is never overwritten by a download.
-    const QString path = m_xml.GetFileName(data.Kaisaikai, data.Kumi);
-    if (m_fso.FileExists(path))
-        return;
-    m_xml.SetData(data);
-    m_xml.XmlSave(path);
+    DownloadDialogs::storeOnce(m_xml, data, IsComplete(data));
 }
 
 bool clsSchedule::IsComplete(const ScheduleData& data) {
@@ -107,17 +98,7 @@ bool clsSchedule::NoGame() const {
 }
 
 void clsSchedule::FalseDialog(qint32 lngKaisaikai) const {
-    if (m_cancel)
-        return;
-    if (m_unpublished)
-        Platform::current().showMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
-                                            QStringLiteral("回 ") + Document +
-                                            QStringLiteral("は発表されていません。"),
-                                        u' ' + Document, MessageIcon::Information);
-    else
-        Platform::current().showMessage(
-            QStringLiteral("インターネットよりダウンロードに失敗しました。"), u' ' + Document,
-            MessageIcon::Warning);
+    DownloadDialogs::showFailure(lngKaisaikai, Document, m_cancel, m_unpublished);
 }
 
 bool clsSchedule::XmlSave_NoGame(qint32 lngKaisaikai, const QString& strKumi) {

@@ -1,7 +1,7 @@
 #include "drawdata/clsVote.h"
 
 #include "base/NumberFormat.h"
-#include "base/Platform.h"
+#include "drawdata/DownloadDialogs.h"
 
 namespace {
 
@@ -40,10 +40,7 @@ bool clsVote::GetVote(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
             read = true;
         }
         if (!read && (DType & Download)) {
-            if (blnDQuestion && !Platform::current().askYesNo(
-                                    QStringLiteral("インターネットより ") + Document +
-                                        QStringLiteral(" をダウンロードします。よろしいですか？"),
-                                    u' ' + Document, MessageIcon::Information, true))
+            if (blnDQuestion && !DownloadDialogs::confirmDownload(Document))
                 m_cancel = true;
             if (!m_cancel) {
                 bool blnFinal = false;
@@ -62,13 +59,7 @@ bool clsVote::GetVote(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
 }
 
 void clsVote::SaveDownloaded(const VoteData& data) {
-    if (!IsComplete(data))
-        return;
-    const QString path = m_xml.GetFileName(data.Kaisaikai, data.Kumi);
-    if (m_fso.FileExists(path))
-        return;
-    m_xml.SetData(data);
-    m_xml.XmlSave(path);
+    DownloadDialogs::storeOnce(m_xml, data, IsComplete(data));
 }
 
 bool clsVote::IsComplete(const VoteData& data) {
@@ -96,17 +87,7 @@ bool clsVote::Unpublished() const {
 }
 
 void clsVote::FalseDialog(qint32 lngKaisaikai) const {
-    if (m_cancel)
-        return;
-    if (m_unpublished)
-        Platform::current().showMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
-                                            QStringLiteral("回 ") + Document +
-                                            QStringLiteral("は発表されていません。"),
-                                        u' ' + Document, MessageIcon::Information);
-    else
-        Platform::current().showMessage(
-            QStringLiteral("インターネットよりダウンロードに失敗しました。"), u' ' + Document,
-            MessageIcon::Warning);
+    DownloadDialogs::showFailure(lngKaisaikai, Document, m_cancel, m_unpublished);
 }
 
 bool clsVote::GetOldVoteFile(qint32 lngKaisaikai, const DateTime& SEndTime) {

@@ -1,0 +1,28 @@
+#include "drawdata/DownloadDialogs.h"
+
+#include "base/Platform.h"
+
+namespace DownloadDialogs {
+
+bool confirmDownload(const QString& document) {
+    return Platform::current().askYesNo(
+        QStringLiteral("インターネットより ") + document +
+            QStringLiteral(" をダウンロードします。よろしいですか？"),
+        u' ' + document, MessageIcon::Information, true);
+}
+
+void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished) {
+    if (cancelled)
+        return;
+    if (unpublished)
+        Platform::current().showMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
+                                            QStringLiteral("回 ") + document +
+                                            QStringLiteral("は発表されていません。"),
+                                        u' ' + document, MessageIcon::Information);
+    else
+        Platform::current().showMessage(
+            QStringLiteral("インターネットよりダウンロードに失敗しました。"), u' ' + document,
+            MessageIcon::Warning);
+}
+
+} // namespace DownloadDialogs

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "base/clsFileSystemObject.h"
+
+#include <QString>
+
+// What the three draw-document controllers share around a download: the question before it,
+// the message after a failed one, and storing a downloaded record once. `document` is the
+// document's name on screen ("開催情報", "投票状況", "くじ結果").
+namespace DownloadDialogs {
+
+// True when the user agrees to download the document.
+bool confirmDownload(const QString& document);
+// Nothing after a cancelled download; otherwise the draw's "not published" notice or the
+// download failure warning.
+void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished);
+
+// Stores a complete record as its draw's file unless that file already exists: a stored
+// document is never replaced by a later download.
+template <typename Xml, typename Record>
+void storeOnce(Xml& xml, const Record& data, bool complete) {
+    if (!complete)
+        return;
+    const QString path = xml.GetFileName(data.Kaisaikai, data.Kumi);
+    if (clsFileSystemObject().FileExists(path))
+        return;
+    xml.SetData(data);
+    xml.XmlSave(path);
+}
+
+} // namespace DownloadDialogs
