@@ -37,6 +37,23 @@ public:
     // brackets ("<開催>"). True when the whole document was read.
     bool Read(const QString& strText, const QString& secondLevel, const ApplyValue& apply) const;
 
+    // Reads a document into a fresh record through a field handler that also keeps the number of
+    // the match being read (each load starts from none); target takes the record only when the
+    // whole document was read, so a failed load leaves it unchanged.
+    template <typename Record, typename ApplyToRecord>
+    bool ReadRecord(const QString& strText, const QString& secondLevel, Record& target,
+                    const ApplyToRecord& apply) const {
+        Record data;
+        qint32 matchNo = 0;
+        const bool read =
+            Read(strText, secondLevel, [&](const QString& path, const QString& value) {
+                apply(data, matchNo, path, value);
+            });
+        if (read)
+            target = data;
+        return read;
+    }
+
 private:
     void reportCorrupt() const;
 

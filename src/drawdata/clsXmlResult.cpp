@@ -153,13 +153,5 @@ bool clsXmlResult::XmlLoad(const QString& strPath) {
     QString text;
     if (!reader.ReadFile(strPath, text))
         return false;
-    ResultData data;
-    qint32 matchNo = 0;
-    const bool read =
-        reader.Read(text, u"<結果>"_s, [&](const QString& path, const QString& value) {
-            applyValue(data, matchNo, path, value);
-        });
-    if (read)
-        m_data = data;
-    return read;
+    return reader.ReadRecord(text, u"<結果>"_s, m_data, applyValue);
 }

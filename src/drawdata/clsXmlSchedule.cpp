@@ -103,15 +103,7 @@ bool clsXmlSchedule::XmlLoad(const QString& strPath) {
     QString text;
     if (!reader.ReadFile(strPath, text))
         return false;
-    ScheduleData data;
-    qint32 matchNo = 0;
-    const bool read =
-        reader.Read(text, u"<開催>"_s, [&](const QString& path, const QString& value) {
-            applyValue(data, matchNo, path, value);
-        });
-    if (read)
-        m_data = data;
-    return read;
+    return reader.ReadRecord(text, u"<開催>"_s, m_data, applyValue);
 }
 
 bool clsXmlSchedule::XmlSave_NoGame(qint32 lngKaisaikai, const QString& strKumi) {

@@ -131,15 +131,7 @@ QString clsXmlVote::GetXmlString(bool blnHeader) const {
 bool clsXmlVote::SetXmlString(const QString& strXML, bool blnHeader) {
     const QString text = blnHeader ? strXML : u"<miniBIG>\r\n"_s + strXML + u"\r\n</miniBIG>"_s;
     const DrawDocumentReader reader(m_reporter);
-    VoteData data;
-    qint32 matchNo = 0;
-    const bool read =
-        reader.Read(text, u"<投票状況>"_s, [&](const QString& path, const QString& value) {
-            applyValue(data, matchNo, path, value);
-        });
-    if (read)
-        m_data = data;
-    return read;
+    return reader.ReadRecord(text, u"<投票状況>"_s, m_data, applyValue);
 }
 
 bool clsXmlVote::XmlSave(const QString& strPath) {
