@@ -9,7 +9,10 @@ packages=(
     libcurl4-openssl-dev ca-certificates openssl
     fonts-noto-cjk
     libbenchmark-dev
-    xvfb xauth
+    xvfb xauth xdotool
+    qt6-translations-l10n qt6-charts-dev
+    ccache clang clang-tidy clang-format libclang-rt-14-dev
+    desktop-file-utils appstream
 )
 
 missing=()
