@@ -1,5 +1,6 @@
 #include "app/PageBar.h"
 
+#include "app/PageParts.h"
 #include "widgets/PageTurnImage.h"
 
 #include <QLabel>
@@ -7,20 +8,16 @@
 PageBar::PageBar(const QString& prefix, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pic") + prefix + QStringLiteral("PageBar"));
     setAutoFillBackground(true);
-    auto* pageCaption = new QLabel(QStringLiteral("シングルページ："), this);
-    pageCaption->setGeometry(10, 5, 110, 22);
-    lblPage = new QLabel(this);
-    lblPage->setObjectName(QStringLiteral("lbl") + prefix + QStringLiteral("Page"));
-    lblPage->setGeometry(120, 5, 90, 22);
-    imgPrevious = new PageTurnImage(PageTurnImage::Previous, this);
-    imgPrevious->setObjectName(QStringLiteral("img") + prefix + QStringLiteral("Previous"));
-    imgPrevious->move(214, 6);
-    imgNext = new PageTurnImage(PageTurnImage::Next, this);
-    imgNext->setObjectName(QStringLiteral("img") + prefix + QStringLiteral("Next"));
-    imgNext->move(242, 6);
-    auto* countCaption = new QLabel(QStringLiteral("シングル総数："), this);
-    countCaption->setGeometry(300, 5, 100, 22);
-    lblCount = new QLabel(this);
-    lblCount->setObjectName(QStringLiteral("lbl") + prefix + QStringLiteral("Count"));
-    lblCount->setGeometry(400, 5, 120, 22);
+    PageParts::label(this, QStringLiteral("シングルページ："), QRect(10, 5, 110, 22), QString());
+    m_page = PageParts::label(this, QString(), QRect(120, 5, 90, 22),
+                              QStringLiteral("lbl") + prefix + QStringLiteral("Page"));
+    m_previous = new PageTurnImage(PageTurnImage::Previous, this);
+    m_previous->setObjectName(QStringLiteral("img") + prefix + QStringLiteral("Previous"));
+    m_previous->move(214, 6);
+    m_next = new PageTurnImage(PageTurnImage::Next, this);
+    m_next->setObjectName(QStringLiteral("img") + prefix + QStringLiteral("Next"));
+    m_next->move(242, 6);
+    PageParts::label(this, QStringLiteral("シングル総数："), QRect(300, 5, 100, 22), QString());
+    m_count = PageParts::label(this, QString(), QRect(400, 5, 120, 22),
+                               QStringLiteral("lbl") + prefix + QStringLiteral("Count"));
 }

@@ -6,7 +6,8 @@ class PageTurnImage;
 class QLabel;
 
 // The bar under a paged view: "シングルページ：" with the page label and the two page-turn
-// images, and "シングル総数：" with the count label.
+// images, and "シングル総数：" with the count label. The view that pages fills the labels and
+// answers the images.
 class PageBar : public QWidget {
     Q_OBJECT
 
@@ -14,8 +15,14 @@ public:
     // Object names are prefix + "PageBar", "lbl" + prefix + "Page" and so on.
     PageBar(const QString& prefix, QWidget* parent);
 
-    QLabel* lblPage;
-    PageTurnImage* imgPrevious;
-    PageTurnImage* imgNext;
-    QLabel* lblCount;
+    QLabel* pageLabel() const { return m_page; }
+    PageTurnImage* previousImage() const { return m_previous; }
+    PageTurnImage* nextImage() const { return m_next; }
+    QLabel* countLabel() const { return m_count; }
+
+private:
+    QLabel* m_page;
+    PageTurnImage* m_previous;
+    PageTurnImage* m_next;
+    QLabel* m_count;
 };

@@ -46,9 +46,10 @@ public:
     // A fresh schedule controller, so that it reads the team-name tables again.
     void ScheduleInitialize();
 
-    ScheduleData Schedule() const { return m_scheduleData; }
-    VoteData Vote() const { return m_voteData; }
-    ResultData Result() const { return m_resultData; }
+    // The current draw's documents; the window reads them here and keeps no copy.
+    const ScheduleData& Schedule() const { return m_scheduleData; }
+    const VoteData& Vote() const { return m_voteData; }
+    const ResultData& Result() const { return m_resultData; }
     qint32 Kaisaikai() const { return m_kaisaikai; }
     const QString& Kumi() const { return m_kumi; }
     SpinControl* spinControl() const { return m_spin; }

@@ -4,7 +4,8 @@
 #include "app/DesktopAccess.h"
 #include "app/DrawTexts.h"
 #include "app/HomePage.h"
-#include "app/PageBar.h"
+#include "app/MainMenus.h"
+#include "app/PageParts.h"
 #include "app/ProgramLogo.h"
 #include "app/SinglesPage.h"
 #include "app/WindowGeometry.h"
@@ -31,17 +32,13 @@
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
 
-#include <QApplication>
-#include <QCheckBox>
+#include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QCursor>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVersionNumber>
@@ -49,33 +46,22 @@
 
 namespace {
 
+// Marks the window busy for its lifetime; every way out restores the flag, an exception too.
+using BusyScope = QScopedValueRollback<bool>;
+
 constexpr int TabStripWidth = 70;
 constexpr int PageLeft = 71;
-
-// The inner panels of the singles and check pages on a themed desktop.
-const QColor InnerPanel(245, 245, 245);
-
-QAction* addItem(QMenu* menu, const QString& text, const QString& name) {
-    QAction* item = menu->addAction(text);
-    item->setObjectName(name);
-    return item;
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent), m_resultCheck(std::make_unique<clsTResultCheck>()) {
+    : QMainWindow(parent), m_menus(std::make_unique<const MainMenus>(menuBar())),
+      m_tmain(new clsTMain(this)), m_resultCheck(std::make_unique<clsTResultCheck>()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(ProgramLogo::icon());
-    createMenus();
+    connectMenus();
     createContent();
+    connectPages();
 }
 
 frmMain::~frmMain() = default;
@@ -95,140 +81,45 @@ template <typename F> void frmMain::command(F&& body) {
     }
 }
 
-QAction* frmMain::action(const QString& name) const {
-    return findChild<QAction*>(name);
+template <typename Sender, typename Signal, typename F>
+void frmMain::runOn(Sender* sender, Signal signal, F body) {
+    connect(sender, signal, this, [this, body] { command(body); });
 }
 
-void frmMain::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* fileNew = addItem(file, QStringLiteral("新規作成(&N)"), QStringLiteral("mnuFile_New"));
-    QAction* fileOpen =
-        addItem(file, QStringLiteral("開く(&O)..."), QStringLiteral("mnuFile_Open"));
-    fileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    file->addSeparator();
-    QAction* fileSave =
-        addItem(file, QStringLiteral("上書き保存(&S)"), QStringLiteral("mnuFile_Save"));
-    fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    addItem(file, QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("mnuFile_SaveAs"));
-    file->addSeparator();
-    QAction* fileEnd = addItem(file, QStringLiteral("終了(&X)"), QStringLiteral("mnuFile_End"));
-    connect(fileNew, &QAction::triggered, this, [this] { command([this] { FileNew(); }); });
-    connect(fileOpen, &QAction::triggered, this, [this] { command([this] { FileOpen(); }); });
-    connect(fileSave, &QAction::triggered, this, [this] { command([this] { FileSave(); }); });
-    connect(action(QStringLiteral("mnuFile_SaveAs")), &QAction::triggered, this,
-            [this] { command([this] { FileSaveAs(); }); });
-    connect(fileEnd, &QAction::triggered, this, &frmMain::FileEnd);
+void frmMain::connectMenus() {
+    const MainMenus& m = *m_menus;
+    runOn(m.fileNew, &QAction::triggered, [this] { FileNew(); });
+    runOn(m.fileOpen, &QAction::triggered, [this] { FileOpen(); });
+    runOn(m.fileSave, &QAction::triggered, [this] { FileSave(); });
+    runOn(m.fileSaveAs, &QAction::triggered, [this] { FileSaveAs(); });
+    connect(m.fileEnd, &QAction::triggered, this, &frmMain::FileEnd);
 
-    m_editMenu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    m_editMenu->setObjectName(QStringLiteral("mnuEdit"));
-    m_sortMenu = m_editMenu->addMenu(QStringLiteral("シングル並べ替え(S)"));
-    m_sortMenu->setObjectName(QStringLiteral("mnuEdit_Sort"));
-    m_sortMenu->menuAction()->setObjectName(QStringLiteral("mnuEdit_Sort_Item"));
-    const QStringList money = {QStringLiteral("１等推定金額"), QStringLiteral("２等推定金額"),
-                               QStringLiteral("３等推定金額")};
     for (int i = 0; i < 3; ++i) {
-        QAction* item =
-            addItem(m_sortMenu, money[i], QStringLiteral("mnuEdit_Sort_Money_%1").arg(i));
-        connect(item, &QAction::triggered, this,
-                [this, i] { command([this, i] { Sort(SortKind::Estimate, i); }); });
+        const auto at = static_cast<std::size_t>(i);
+        runOn(m.sortEstimate[at], &QAction::triggered, [this, i] { Sort(SortKind::Estimate, i); });
+        runOn(m.sortMark[at], &QAction::triggered, [this, i] { Sort(SortKind::Mark, i); });
+        runOn(m.sortPopularity[at], &QAction::triggered,
+              [this, i] { Sort(SortKind::Popularity, i); });
     }
-    m_sortMenu->addSeparator();
-    // The design's placeholders get their captions at start; the fourth stays hidden.
-    for (int i = 0; i < 4; ++i) {
-        QAction* item = addItem(m_sortMenu, QStringLiteral("[%1]").arg(i),
-                                QStringLiteral("mnuEdit_Sort_Mark_%1").arg(i));
-        connect(item, &QAction::triggered, this,
-                [this, i] { command([this, i] { Sort(SortKind::Mark, i); }); });
-    }
-    m_sortMenu->addSeparator();
-    const QStringList ninki = {QStringLiteral("１番人気"), QStringLiteral("２番人気"),
-                               QStringLiteral("３番人気"), QStringLiteral("４番人気")};
-    for (int i = 0; i < 4; ++i) {
-        QAction* item =
-            addItem(m_sortMenu, ninki[i], QStringLiteral("mnuEdit_Sort_Ninki_%1").arg(i));
-        connect(item, &QAction::triggered, this,
-                [this, i] { command([this, i] { Sort(SortKind::Popularity, i); }); });
-    }
-    m_sortMenu->addSeparator();
-    QAction* byHits =
-        addItem(m_sortMenu, QStringLiteral("当せん数"), QStringLiteral("mnuEdit_Sort_Result"));
-    connect(byHits, &QAction::triggered, this, [this] { command([this] { SortResult(); }); });
-    m_sortMenu->addSeparator();
-    QAction* order = addItem(m_sortMenu, QStringLiteral("昇順で並べ替える"),
-                             QStringLiteral("mnuEdit_Sort_Order"));
-    order->setCheckable(true);
-    order->setChecked(true);
+    runOn(m.sortByHits, &QAction::triggered, [this] { SortResult(); });
+    runOn(m.removeDuplicates, &QAction::triggered, [this] { RemoveDuplicates(); });
+    runOn(m.singleAddByMarks, &QAction::triggered, [this] { AddByMarks(); });
+    connect(m.editMenu, &QMenu::aboutToShow, this, &frmMain::applyEditMenuRules);
 
-    m_editMenu->addSeparator();
-    QAction* dedupe = addItem(m_editMenu, QStringLiteral("重複シングル削除"),
-                              QStringLiteral("mnuEdit_JSingleDel"));
-    connect(dedupe, &QAction::triggered, this, [this] { command([this] { RemoveDuplicates(); }); });
-    m_editMenu->addSeparator();
-    addItem(m_editMenu, QStringLiteral("全てのシングルを選択"), QStringLiteral("mnuEdit_Select_0"));
-    addItem(m_editMenu, QStringLiteral("全てのシングル選択を解除"),
-            QStringLiteral("mnuEdit_Select_1"));
-    m_editMenu->addSeparator();
-    addItem(m_editMenu, QStringLiteral("シングルを追加"), QStringLiteral("mnuEdit_SingleAdd"));
-    QAction* add2 = addItem(m_editMenu, QStringLiteral("シングルを数値で追加"),
-                            QStringLiteral("mnuEdit_SingleAdd2"));
-    connect(add2, &QAction::triggered, this, [this] { command([this] { AddByMarks(); }); });
-    addItem(m_editMenu, QStringLiteral("選択シングルを削除"), QStringLiteral("mnuEdit_SingleDel"));
-    connect(m_editMenu, &QMenu::aboutToShow, this, &frmMain::applyEditMenuRules);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    const QStringList pages = {QStringLiteral("ホーム(&H)"), QStringLiteral("シングル(&S)"),
-                               QStringLiteral("チェック(&C)")};
-    for (int i = 0; i < 3; ++i) {
-        QAction* item = addItem(view, pages[i], QStringLiteral("mnuView_Menu_%1").arg(i));
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, i] {
+    for (int i = 0; i < 3; ++i)
+        connect(m.viewPage[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] {
             command([this, i] { ShowPage(i); });
             // A refused switch keeps the marks as they were.
-            for (int p = 0; p < 3; ++p)
-                action(QStringLiteral("mnuView_Menu_%1").arg(p))->setChecked(p == m_currentPage);
+            m_menus->markPage(m_currentPage);
         });
-    }
-    view->addSeparator();
-    QAction* percent = addItem(view, QStringLiteral("シングル構成を％で表示"),
-                               QStringLiteral("mnuView_SinglePercent"));
-    percent->setCheckable(true);
-    connect(percent, &QAction::triggered, this, [this] { command([this] { TogglePercent(); }); });
+    runOn(m.viewPercent, &QAction::triggered, [this] { TogglePercent(); });
 
-    QMenu* tool = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
-    tool->setObjectName(QStringLiteral("mnuTool"));
-    QMenu* copy = tool->addMenu(QStringLiteral("クリップボードにコピー"));
-    copy->setObjectName(QStringLiteral("mnuTool_Clipboard"));
-    const QList<QAction*> exports = {addItem(copy, QStringLiteral("買い目（１口が行）"),
-                                             QStringLiteral("mnuTool_Clipboard_Class_3")),
-                                     addItem(copy, QStringLiteral("買い目（１口が列）"),
-                                             QStringLiteral("mnuTool_Clipboard_Class_4"))};
     for (int i = 0; i < 2; ++i)
-        connect(exports[i], &QAction::triggered, this, [this, i] {
-            command([this, i] { ClipboardExport(clsTClipboard::RowLayout + i); });
-        });
-    QMenu* import = tool->addMenu(QStringLiteral("クリップボードから取り込み"));
-    import->setObjectName(QStringLiteral("mnuTool_ClipImport"));
-    QAction* importRows = addItem(import, QStringLiteral("買い目（１口が行）"),
-                                  QStringLiteral("mnuTool_ClipImport_Class_0"));
-    connect(importRows, &QAction::triggered, this,
-            [this] { command([this] { ClipboardImport(clsTClipImport::ClipboardText); }); });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* version =
-        addItem(help, QStringLiteral("バージョン情報(&A)..."), QStringLiteral("mnuHelp_Version"));
-    connect(version, &QAction::triggered, this, [this] { command([this] { ShowAbout(); }); });
-
-    // Creation: the mark sort items get their captions, and the fourth mark and popularity
-    // items stay hidden.
-    const QStringList marks = {QStringLiteral("ホーム勝ち"), QStringLiteral("その他"),
-                               QStringLiteral("アウェイ勝ち")};
-    for (int i = 0; i < 3; ++i)
-        action(QStringLiteral("mnuEdit_Sort_Mark_%1").arg(i))->setText(marks[i]);
-    action(QStringLiteral("mnuEdit_Sort_Mark_3"))->setVisible(false);
-    action(QStringLiteral("mnuEdit_Sort_Ninki_3"))->setVisible(false);
+        runOn(m.clipboardExport[static_cast<std::size_t>(i)], &QAction::triggered,
+              [this, i] { ClipboardExport(clsTClipboard::RowLayout + i); });
+    runOn(m.clipboardImport, &QAction::triggered,
+          [this] { ClipboardImport(clsTClipImport::ClipboardText); });
+    runOn(m.helpVersion, &QAction::triggered, [this] { ShowAbout(); });
 }
 
 void frmMain::createContent() {
@@ -251,27 +142,21 @@ void frmMain::createContent() {
     m_statusBar->setObjectName(QStringLiteral("StatusBar"));
     m_content->installEventFilter(this);
     layoutContent();
+}
 
+void frmMain::connectPages() {
     connect(m_tabs, &TabStrip::tabClicked, this,
             [this](int page) { command([this, page] { ShowPage(page); }); });
-    connect(m_home, &HomePage::scheduleLinkClicked, this,
-            [this] { command([this] { OpenSalesSchedule(); }); });
-    connect(m_singlesPage->cmdSingleAdd2, &QPushButton::clicked, this,
-            [this] { command([this] { AddByMarks(); }); });
-    connect(m_singlesPage->cmdSort, &QPushButton::clicked, this, &frmMain::showSortPopup);
-    for (int i = 0; i < 3; ++i)
-        connect(m_home->cmdOfficialDownload[static_cast<std::size_t>(i)], &QPushButton::clicked,
-                this, [this, i] { command([this, i] { OfficialDownload(i); }); });
-    connect(m_home->cmdVantrelDownload, &QPushButton::clicked, this,
-            [this] { command([this] { VantrelDownload(); }); });
-    connect(m_checkPage->cmdSortResult, &QPushButton::clicked, this,
-            [this] { command([this] { SortResult(); }); });
-    connect(m_checkPage->cmdResultViewNext, &QPushButton::clicked, this,
-            [this] { command([this] { ShowNextResult(); }); });
-    connect(m_checkPage->cmdResultViewAll, &QPushButton::clicked, this,
-            [this] { command([this] { ShowAllResults(); }); });
-    connect(m_home->cmdUser2, &QPushButton::clicked, this,
-            [this] { command([this] { UserTeamNames(); }); });
+    runOn(m_home, &HomePage::scheduleLinkClicked, [this] { OpenSalesSchedule(); });
+    connect(m_home, &HomePage::officialDownloadClicked, this,
+            [this](int i) { command([this, i] { OfficialDownload(i); }); });
+    runOn(m_home, &HomePage::makerDownloadClicked, [this] { VantrelDownload(); });
+    runOn(m_home, &HomePage::userTeamNamesClicked, [this] { UserTeamNames(); });
+    runOn(m_singlesPage, &SinglesPage::addByMarksClicked, [this] { AddByMarks(); });
+    connect(m_singlesPage, &SinglesPage::sortClicked, this, &frmMain::showSortPopup);
+    runOn(m_checkPage, &CheckPage::sortByHitsClicked, [this] { SortResult(); });
+    runOn(m_checkPage, &CheckPage::showNextClicked, [this] { ShowNextResult(); });
+    runOn(m_checkPage, &CheckPage::showAllClicked, [this] { ShowAllResults(); });
 }
 
 void frmMain::layoutContent() {
@@ -291,23 +176,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMain::applyColourScheme() {
-    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-    for (QWidget* white :
-         std::initializer_list<QWidget*>{m_content, m_tabs, m_home, m_home->picKaisai})
-        setBackground(white, Qt::white);
-    setBackground(m_singlesPage, buttonFace);
-    setBackground(m_checkPage, buttonFace);
-    // Qt always draws with a style, as a themed desktop does, so the inner panels take the
-    // light grey of current systems.
-    for (QWidget* inner : std::initializer_list<QWidget*>{
-             m_singlesPage->picSingleBase, m_singlesPage->pageBar, m_checkPage->picResultBase,
-             m_checkPage->picResultView, m_singlesPage->lblComment, m_checkPage->pageBar})
-        setBackground(inner, InnerPanel);
-    for (QCheckBox* box : m_content->findChildren<QCheckBox*>())
-        setBackground(box, InnerPanel);
-    setBackground(m_home->chkDownload, Qt::white);
-    // On the white home page the check box shows the page itself.
-    m_home->chkDownload->setAutoFillBackground(false);
+    PageParts::setBackground(m_content, Qt::white);
+    PageParts::setBackground(m_tabs, Qt::white);
+    m_home->applyColourScheme();
+    m_singlesPage->applyColourScheme();
+    m_checkPage->applyColourScheme();
 }
 
 void frmMain::placeWindow() {
@@ -322,7 +195,6 @@ void frmMain::placeWindow() {
     const QSize border = frameGeometry().size() - geometry().size();
     resize(outer.size() - border);
     move(outer.topLeft());
-    m_placed = true;
 }
 
 void frmMain::Load() {
@@ -330,12 +202,11 @@ void frmMain::Load() {
 
     const ProgramSettings settings = ProgramSettings::Load();
     m_kaisaikai = settings.Kaisaikai;
-    m_home->chkDownload->setChecked(settings.DownloadMessage);
-    m_checkPage->chkResultAll->setChecked(settings.ResultAll);
+    m_home->setConfirmDownloads(settings.DownloadMessage);
+    m_checkPage->setShowAllResults(settings.ResultAll);
 
     m_vantrel = std::make_unique<clsVantrelDownload>();
-    m_tmain = new clsTMain(this);
-    m_tmain->Initialize(m_home->txtScheduleNo, m_home->cmbKumi, this);
+    m_tmain->Initialize(m_home->drawNumberBox(), m_home->groupSelector(), this);
     connect(m_tmain, &clsTMain::KaisaikaiChange, this, &frmMain::onKaisaikaiChange);
 
     placeWindow();
@@ -347,13 +218,14 @@ void frmMain::Load() {
     m_userDataFolder = userData;
 
     ShowPage(0);
-    m_home->lblVersion->setText(QStringLiteral("Version ") + versionText());
+    m_home->setVersionText(versionText());
     refreshTitle();
 
+    NumberBox* box = m_home->drawNumberBox();
     const QString number = QString::number(m_kaisaikai);
-    const bool unchanged = m_home->txtScheduleNo->text() == number;
-    m_home->txtScheduleNo->setText(number);
-    m_home->txtScheduleNo->setSelection(0, 4);
+    const bool unchanged = box->text() == number;
+    box->setText(number);
+    box->setSelection(0, 4);
     // Draw 0 is already in the box, so no change reloads it: show its (empty) state directly.
     if (unchanged)
         onKaisaikaiChange(m_kaisaikai, m_kumi);
@@ -388,14 +260,13 @@ void frmMain::ShowPage(int page) {
         throw RuntimeError::subscriptOutOfRange();
     WaitCursor wait;
     m_currentPage = page;
-    for (int p = 0; p < 3; ++p)
-        action(QStringLiteral("mnuView_Menu_%1").arg(p))->setChecked(p == page);
+    m_menus->markPage(page);
     m_tabs->setCurrent(page);
     if (page == 0)
         refreshSchedulePanel();
     if (page == 2) {
-        m_resultCheck->SetResultData(m_kaisaikai, m_kumi, m_result,
-                                     m_checkPage->chkResultAll->isChecked());
+        m_resultCheck->SetResultData(m_kaisaikai, m_kumi, m_tmain->Result(),
+                                     m_checkPage->showAllResults());
         checkSingles();
         applyViewButtonRule();
     }
@@ -406,35 +277,22 @@ void frmMain::ShowPage(int page) {
 }
 
 void frmMain::refreshSchedulePanel() {
-    QWidget* panel = m_home->picKaisai;
-    if (m_schedule.Kaisaikai < 1) {
-        panel->hide();
-        return;
-    }
-    panel->show();
-    const DateTime now = Platform::current().now();
-    m_home->lblStatus->setText(DrawTexts::saleStatus(m_schedule, now));
-    m_home->lblSaleStart->setText(DrawTexts::dateForm(m_schedule.SaleStart));
-    m_home->lblSaleEnd->setText(DrawTexts::dateForm(m_schedule.SaleEnd));
-    m_home->lblResultDate->setText(DrawTexts::dateForm(m_schedule.ResultDate));
+    m_home->showSchedule(m_tmain->Schedule(), Platform::current().now());
 }
 
 void frmMain::onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi) {
     m_kaisaikai = lngKaisaikai;
     m_kumi = strKumi;
-    m_schedule = m_tmain->Schedule();
-    m_vote = m_tmain->Vote();
-    m_result = m_tmain->Result();
     m_drawLabel = DrawTexts::drawLabel(lngKaisaikai, strKumi);
-    m_statusBar->setText(DrawTexts::votePrefix(m_vote) + m_drawLabel);
+    m_statusBar->setText(DrawTexts::votePrefix(m_tmain->Vote()) + m_drawLabel);
     refreshSchedulePanel();
     refreshDownloadButtons();
 }
 
 void frmMain::refreshDownloadButtons() {
-    m_home->cmdOfficialDownload[0]->setEnabled(!m_tmain->CheckScheduleFile());
-    m_home->cmdOfficialDownload[1]->setEnabled(!m_tmain->CheckVoteFile());
-    m_home->cmdOfficialDownload[2]->setEnabled(!m_tmain->CheckResultFile());
+    m_home->setDownloadEnabled(0, !m_tmain->CheckScheduleFile());
+    m_home->setDownloadEnabled(1, !m_tmain->CheckVoteFile());
+    m_home->setDownloadEnabled(2, !m_tmain->CheckResultFile());
 }
 
 void frmMain::OfficialDownload(int index) {
@@ -446,7 +304,7 @@ void frmMain::OfficialDownload(int index) {
         Platform::current().showMessage(QStringLiteral("開催回を設定して下さい"), AppInfo::title(),
                                         MessageIcon::Information);
     } else {
-        const bool confirm = m_home->chkDownload->isChecked();
+        const bool confirm = m_home->confirmDownloads();
         if (index == 0)
             m_tmain->GetSchedule(confirm);
         else if (index == 1)
@@ -462,8 +320,7 @@ void frmMain::VantrelDownload() {
         return;
     if (!clsShell().CheckVirtualstoreAdmin())
         return;
-    const bool confirm = m_home->chkDownload->isChecked();
-    if (m_vantrel->DownloadTeamName2(this, confirm))
+    if (m_vantrel->DownloadTeamName2(this, m_home->confirmDownloads()))
         m_tmain->ScheduleInitialize();
 }
 
@@ -473,15 +330,13 @@ void frmMain::UserTeamNames() {
 }
 
 void frmMain::checkSingles() {
-    m_busy = true;
+    const BusyScope busy(m_busy, true);
     m_resultCheck->SetSingle(static_cast<qint32>(m_singles.size()), m_singles);
-    m_busy = false;
 }
 
 void frmMain::applyViewButtonRule() {
-    const bool more = m_result.Kaisaikai > 0 && !m_resultCheck->FullResult();
-    m_checkPage->cmdResultViewAll->setEnabled(more);
-    m_checkPage->cmdResultViewNext->setEnabled(more);
+    m_checkPage->setRevealButtonsEnabled(m_tmain->Result().Kaisaikai > 0 &&
+                                         !m_resultCheck->FullResult());
 }
 
 void frmMain::ShowNextResult() {
@@ -497,27 +352,17 @@ void frmMain::ShowAllResults() {
 void frmMain::SortResult() {
     if (m_singles.empty())
         return;
-    const bool ascending = action(QStringLiteral("mnuEdit_Sort_Order"))->isChecked();
-    m_resultCheck->GradeSort(m_singles, ascending);
+    m_resultCheck->GradeSort(m_singles, m_menus->ascending());
     checkSingles();
 }
 
 void frmMain::applyEditMenuRules() {
-    const bool voteLoaded = m_vote.Kaisaikai != 0;
-    for (int i = 0; i < 3; ++i) {
-        action(QStringLiteral("mnuEdit_Sort_Money_%1").arg(i))->setEnabled(voteLoaded);
-        action(QStringLiteral("mnuEdit_Sort_Ninki_%1").arg(i))->setEnabled(voteLoaded);
-    }
-    action(QStringLiteral("mnuEdit_Sort_Result"))->setEnabled(m_currentPage == 2);
-    const bool singlesPage = m_currentPage == 1;
-    for (const char16_t* name : {u"mnuEdit_Select_0", u"mnuEdit_Select_1", u"mnuEdit_SingleAdd",
-                                 u"mnuEdit_SingleAdd2", u"mnuEdit_SingleDel"})
-        action(QString::fromUtf16(name))->setEnabled(singlesPage);
+    m_menus->applyEditRules(m_tmain->Vote().Kaisaikai != 0, m_currentPage);
 }
 
 void frmMain::showSortPopup() {
     applyEditMenuRules();
-    m_sortMenu->popup(QCursor::pos());
+    m_menus->sortMenu->popup(QCursor::pos());
 }
 
 void frmMain::FileNew() {
@@ -544,21 +389,17 @@ void frmMain::FileOpen() {
     path = clsFileSystemObject().ExtensionCheck(path, QStringLiteral("csv"));
     clearList();
 
-    m_busy = true;
-    qint32 count = 0;
-    std::vector<qint32> singles;
-    try {
+    {
+        const BusyScope busy(m_busy, true);
+        qint32 count = 0;
+        std::vector<qint32> singles;
         // A load that fails leaves the list empty; the file still becomes the current one.
         if (csv.CsvLoad(path, count, singles)) {
             singles.resize(static_cast<std::size_t>(count));
             m_singles = std::move(singles);
             recomputeFrame();
         }
-    } catch (...) {
-        m_busy = false;
-        throw;
     }
-    m_busy = false;
 
     const qint32 number = csv.GetKaisaikai(path);
     if (number > 0)
@@ -569,15 +410,8 @@ void frmMain::FileOpen() {
 }
 
 void frmMain::saveTo(const QString& path) {
-    clsTFileCSV csv;
-    m_busy = true;
-    try {
-        csv.CsvSave(path, static_cast<qint32>(m_singles.size()), m_singles);
-    } catch (...) {
-        m_busy = false;
-        throw;
-    }
-    m_busy = false;
+    const BusyScope busy(m_busy, true);
+    clsTFileCSV().CsvSave(path, static_cast<qint32>(m_singles.size()), m_singles);
 }
 
 void frmMain::FileSave() {
@@ -605,8 +439,8 @@ void frmMain::Sort(SortKind kind, int index) {
     if (m_singles.empty())
         return;
     clsTSingleSort sorter;
-    sorter.SetVoteData(m_vote);
-    const bool ascending = action(QStringLiteral("mnuEdit_Sort_Order"))->isChecked();
+    sorter.SetVoteData(m_tmain->Vote());
+    const bool ascending = m_menus->ascending();
     switch (kind) {
     case SortKind::Estimate:
         sorter.MoneySort(m_singles, index, ascending);
@@ -661,9 +495,8 @@ void frmMain::recomputeFrame() {
 
 void frmMain::setSingleList(std::vector<qint32> singles) {
     m_singles = std::move(singles);
-    m_busy = true;
+    const BusyScope busy(m_busy, true);
     recomputeFrame();
-    m_busy = false;
 }
 
 void frmMain::RemoveDuplicates() {
@@ -700,7 +533,7 @@ void frmMain::AddByMarks() {
 }
 
 void frmMain::TogglePercent() {
-    m_showPercent = action(QStringLiteral("mnuView_SinglePercent"))->isChecked();
+    m_showPercent = m_menus->viewPercent->isChecked();
 }
 
 void frmMain::OpenSalesSchedule() {
@@ -714,8 +547,8 @@ void frmMain::ShowAbout() {
 void frmMain::writeSettings() {
     ProgramSettings settings;
     settings.Kaisaikai = m_kaisaikai;
-    settings.DownloadMessage = m_home->chkDownload->isChecked();
-    settings.ResultAll = m_checkPage->chkResultAll->isChecked();
+    settings.DownloadMessage = m_home->confirmDownloads();
+    settings.ResultAll = m_checkPage->showAllResults();
     settings.Save();
 }
 

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "drawdata/ResultData.h"
-#include "drawdata/ScheduleData.h"
-#include "drawdata/VoteData.h"
 #include "singles/clsTSingleFrame.h"
 
 #include <QMainWindow>
@@ -15,15 +12,15 @@ class clsTResultCheck;
 class clsVantrelDownload;
 class clsTMain;
 class HomePage;
-class QAction;
-class QMenu;
+class MainMenus;
 class QScrollArea;
 class SinglesPage;
 class StatusBar;
 class TabStrip;
 
 // The program's working window: the user's single list for the current draw, shown on three
-// pages (home, singles, check), with the menus and buttons of every command.
+// pages (home, singles, check), with the menus and buttons of every command. The current draw
+// and its documents live in the current-draw controller; the window reads them from there.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -70,19 +67,12 @@ public:
     // Replaces the list and recomputes its frame.
     void setSingleList(std::vector<qint32> singles);
 
-    HomePage* homePage() const { return m_home; }
-    SinglesPage* singlesPage() const { return m_singlesPage; }
-    CheckPage* checkPage() const { return m_checkPage; }
-    StatusBar* statusBar() const { return m_statusBar; }
-    TabStrip* tabStrip() const { return m_tabs; }
+    const MainMenus& menus() const { return *m_menus; }
+    // The status bar along the foot of the content panel (not QMainWindow's own).
+    StatusBar* drawStatusBar() const { return m_statusBar; }
     QWidget* contentPanel() const { return m_content; }
-    QMenu* sortMenu() const { return m_sortMenu; }
-    QAction* action(const QString& name) const;
     clsTMain* currentDraw() const { return m_tmain; }
     const clsTResultCheck& resultCheck() const { return *m_resultCheck; }
-    const ScheduleData& schedule() const { return m_schedule; }
-    const VoteData& vote() const { return m_vote; }
-    const ResultData& result() const { return m_result; }
 
     // " Vantrel  Kelvor mini", with " - [file]" when a file is current.
     QString titleText() const;
@@ -94,8 +84,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createMenus();
+    void connectMenus();
     void createContent();
+    void connectPages();
     void applyColourScheme();
     void placeWindow();
     void layoutContent();
@@ -113,13 +104,13 @@ private:
     void saveTo(const QString& path);
     // Runs a command; a run-time error that escapes it is shown, and the window stays usable.
     template <typename F> void command(F&& body);
+    // Connects a signal to a command run as above.
+    template <typename Sender, typename Signal, typename F>
+    void runOn(Sender* sender, Signal signal, F body);
 
-    // Current draw and its documents.
+    // The current draw as the last KaisaikaiChange announced it.
     qint32 m_kaisaikai = 0;
     QString m_kumi;
-    ScheduleData m_schedule;
-    VoteData m_vote;
-    ResultData m_result;
 
     // The single list.
     std::vector<qint32> m_singles;
@@ -127,14 +118,14 @@ private:
     std::array<std::array<bool, 9>, 3> m_showZero{};
 
     bool m_busy = false;
-    bool m_placed = false;
     QString m_currentFile;
     bool m_showPercent = false;
     int m_currentPage = 0;
     QString m_drawLabel;
     QString m_userDataFolder;
 
-    clsTMain* m_tmain = nullptr;
+    std::unique_ptr<const MainMenus> m_menus;
+    clsTMain* m_tmain;
     std::unique_ptr<clsTResultCheck> m_resultCheck;
     std::unique_ptr<clsVantrelDownload> m_vantrel;
     QScrollArea* m_scroller = nullptr;
@@ -144,6 +135,4 @@ private:
     SinglesPage* m_singlesPage = nullptr;
     CheckPage* m_checkPage = nullptr;
     StatusBar* m_statusBar = nullptr;
-    QMenu* m_editMenu = nullptr;
-    QMenu* m_sortMenu = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "app/frmWaitDialog.h"
 #include "base/AppInfo.h"
 #include "support/FakePlatform.h"
+#include "support/TestMain.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -218,5 +219,5 @@ void tst_Dialogs::versionText() {
     QCOMPARE(WindowGeometry::versionText(major, minor, revision), text);
 }
 
-QTEST_MAIN(tst_Dialogs)
+KELVOR_TEST_MAIN(tst_Dialogs)
 #include "tst_Dialogs.moc"

@@ -3,6 +3,7 @@
 #include "app/frmWinInet.h"
 #include "drawdata/clsTotoData.h"
 #include "support/FakePlatform.h"
+#include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,5 +108,5 @@ void tst_SmallWindows::writeCheck() {
     QCOMPARE(platform.messages.first().icon, MessageIcon::Warning);
 }
 
-QTEST_MAIN(tst_SmallWindows)
+KELVOR_TEST_MAIN(tst_SmallWindows)
 #include "tst_SmallWindows.moc"

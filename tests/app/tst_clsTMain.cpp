@@ -1,5 +1,3 @@
-#include "app/CheckPage.h"
-#include "app/HomePage.h"
 #include "app/clsTMain.h"
 #include "app/frmMain.h"
 #include "base/OfficialUrlSettings.h"
@@ -8,8 +6,10 @@
 #include "results/clsTResultCheck.h"
 #include "singles/SingleCodec.h"
 #include "support/FakePlatform.h"
+#include "support/ObjectLookup.h"
 #include "support/OfficialSite.h"
 #include "support/RecordingConnectionWindow.h"
+#include "support/TestMain.h"
 #include "widgets/NumberBox.h"
 #include "widgets/StatusBar.h"
 
@@ -40,9 +40,12 @@ struct Fixture {
     }
     ~Fixture() { OfficialUrlSettings::current() = OfficialUrlSettings::defaults(); }
 
-    NumberBox* box() const { return window->homePage()->txtScheduleNo; }
+    template <typename T> T* widget(const QString& name) const {
+        return namedChild<T>(window.get(), name);
+    }
+    NumberBox* box() const { return widget<NumberBox>(QStringLiteral("txtScheduleNo")); }
     QPushButton* button(int i) const {
-        return window->homePage()->cmdOfficialDownload[std::size_t(i)];
+        return widget<QPushButton>(QStringLiteral("cmdOfficialDownload_%1").arg(i));
     }
     QString stored(const QString& relative) const { return platform.path(relative); }
 };
@@ -79,7 +82,7 @@ void tst_clsTMain::typingReloadsOncePerKeystroke() {
     QCOMPARE(changes.at(1).at(0).toInt(), 12);
     QCOMPARE(changes.at(2).at(0).toInt(), 123);
     QCOMPARE(changes.at(2).at(1).toString(), QString());
-    QCOMPARE(f.window->statusBar()->text(), QStringLiteral(" 第 123 回 "));
+    QCOMPARE(f.window->drawStatusBar()->text(), QStringLiteral(" 第 123 回 "));
 }
 
 void tst_clsTMain::typingBeyondTheRangeLoadsTheMaximum() {
@@ -97,23 +100,23 @@ void tst_clsTMain::deletingAllDigitsEmptiesTheDraw() {
     f.box()->selectAll();
     QTest::keyClick(f.box(), Qt::Key_Backspace);
     QCOMPARE(f.window->kaisaikai(), -1);
-    QVERIFY(f.window->schedule().isEmpty());
-    QVERIFY(f.window->vote().isEmpty());
-    QVERIFY(f.window->result().isEmpty());
+    QVERIFY(f.window->currentDraw()->Schedule().isEmpty());
+    QVERIFY(f.window->currentDraw()->Vote().isEmpty());
+    QVERIFY(f.window->currentDraw()->Result().isEmpty());
     for (int i = 0; i < 3; ++i)
         QVERIFY(f.button(i)->isEnabled());
-    QCOMPARE(f.window->statusBar()->text(), QStringLiteral(" 第   回 "));
-    QVERIFY(!f.window->homePage()->picKaisai->isVisible());
+    QCOMPARE(f.window->drawStatusBar()->text(), QStringLiteral(" 第   回 "));
+    QVERIFY(!f.widget<QWidget>(QStringLiteral("picKaisai"))->isVisible());
 }
 
 void tst_clsTMain::groupSelectorReloadsTheSameDraw() {
     Fixture f;
     clsTMain* draw = f.window->currentDraw();
-    QCOMPARE(f.window->homePage()->cmbKumi->itemText(1), QStringLiteral("Ｂ組"));
+    QCOMPARE(f.widget<QComboBox>(QStringLiteral("cmbKumi"))->itemText(1), QStringLiteral("Ｂ組"));
     QSignalSpy changes(draw, &clsTMain::KaisaikaiChange);
     draw->SetKumi(QStringLiteral("C"));
-    QCOMPARE(f.window->homePage()->cmbKumi->currentIndex(), 0);
-    Q_EMIT f.window->homePage()->cmbKumi->activated(1);
+    QCOMPARE(f.widget<QComboBox>(QStringLiteral("cmbKumi"))->currentIndex(), 0);
+    Q_EMIT f.widget<QComboBox>(QStringLiteral("cmbKumi"))->activated(1);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(changes.at(0).at(0).toInt(), 1);
     QCOMPARE(draw->Kumi(), QString());
@@ -134,17 +137,17 @@ void tst_clsTMain::scheduleDownloadStoresAndDisablesItsButton() {
         f.stored(QStringLiteral("SysData/miniBIG_Schedule/minibig_schedule_1234.xml"))));
     QVERIFY(!f.button(0)->isEnabled());
     QVERIFY(f.button(1)->isEnabled());
-    QCOMPARE(f.window->schedule().Kaisaikai, 1234);
-    QVERIFY(f.window->homePage()->picKaisai->isVisible());
-    QCOMPARE(f.window->homePage()->lblSaleEnd->text(),
+    QCOMPARE(f.window->currentDraw()->Schedule().Kaisaikai, 1234);
+    QVERIFY(f.widget<QWidget>(QStringLiteral("picKaisai"))->isVisible());
+    QCOMPARE(f.widget<QLabel>(QStringLiteral("lblSaleEnd"))->text(),
              QStringLiteral("2021年03月06日(土) 13:50:00"));
-    QCOMPARE(f.window->homePage()->lblStatus->text(),
+    QCOMPARE(f.widget<QLabel>(QStringLiteral("lblStatus"))->text(),
              QStringLiteral("販売締切まで あと 2日 3時間5分"));
     QVERIFY(f.connection.lastLog.contains(QStringLiteral(" [コネクション終了]")));
     // A stored schedule is read again, never downloaded twice.
     f.window->currentDraw()->SetKaisaikai(1);
     f.window->currentDraw()->SetKaisaikai(1234);
-    QCOMPARE(f.window->schedule().Kaisaikai, 1234);
+    QCOMPARE(f.window->currentDraw()->Schedule().Kaisaikai, 1234);
     QCOMPARE(f.site.requestedTargets().size(), 1);
 }
 
@@ -156,7 +159,7 @@ void tst_clsTMain::allThreeDownloadsThroughTheButtons() {
                      OfficialSite::testPage(QStringLiteral("vote_1234.html")).toUtf8());
     f.site.serveResult(QStringLiteral("1234"),
                        OfficialSite::testPage(QStringLiteral("result_1234.html")).toUtf8());
-    f.window->homePage()->chkDownload->setChecked(false);
+    f.widget<QCheckBox>(QStringLiteral("chkDownload"))->setChecked(false);
     f.window->currentDraw()->SetKaisaikai(1234);
     for (int i = 0; i < 3; ++i)
         QTest::mouseClick(f.button(i), Qt::LeftButton);
@@ -167,11 +170,11 @@ void tst_clsTMain::allThreeDownloadsThroughTheButtons() {
         QVERIFY2(QFile::exists(f.stored(QLatin1String(file))), file);
     for (int i = 0; i < 3; ++i)
         QVERIFY(!f.button(i)->isEnabled());
-    QCOMPARE(f.window->vote().Kaisaikai, 1234);
-    QCOMPARE(f.window->result().Kaisaikai, 1234);
-    QVERIFY2(f.window->statusBar()->text().startsWith(QStringLiteral("　使用投票率：2021/03/")),
-             qPrintable(f.window->statusBar()->text()));
-    QVERIFY(f.window->statusBar()->text().endsWith(QStringLiteral(" 第 1234 回 ")));
+    QCOMPARE(f.window->currentDraw()->Vote().Kaisaikai, 1234);
+    QCOMPARE(f.window->currentDraw()->Result().Kaisaikai, 1234);
+    QVERIFY2(f.window->drawStatusBar()->text().startsWith(QStringLiteral("　使用投票率：2021/03/")),
+             qPrintable(f.window->drawStatusBar()->text()));
+    QVERIFY(f.window->drawStatusBar()->text().endsWith(QStringLiteral(" 第 1234 回 ")));
 }
 
 void tst_clsTMain::declinedDownloadStoresNothing() {
@@ -184,7 +187,7 @@ void tst_clsTMain::declinedDownloadStoresNothing() {
     QCOMPARE(f.platform.messages.size(), 1);
     QVERIFY(f.site.requestedTargets().isEmpty());
     QVERIFY(f.button(0)->isEnabled());
-    QVERIFY(f.window->schedule().isEmpty());
+    QVERIFY(f.window->currentDraw()->Schedule().isEmpty());
 }
 
 void tst_clsTMain::voteNeedsTheSchedule() {
@@ -211,7 +214,7 @@ void tst_clsTMain::failedDownloadIsExplained() {
     // A server error with an empty body: nothing to read.
     f.site.serveSchedule(QStringLiteral("1234"), QByteArray(), 500);
     f.window->currentDraw()->SetKaisaikai(1234);
-    f.window->homePage()->chkDownload->setChecked(false);
+    f.widget<QCheckBox>(QStringLiteral("chkDownload"))->setChecked(false);
     QTest::mouseClick(f.button(0), Qt::LeftButton);
     QVERIFY2(f.platform.texts().contains(
                  QStringLiteral("インターネットよりダウンロードに失敗しました。")),
@@ -237,12 +240,12 @@ void tst_clsTMain::legacyVoteFileBecomesTheVote() {
     QVERIFY(xml.XmlSave(f.stored(QStringLiteral("vote_123_2021-01-09.xml"))));
     clsTMain* draw = f.window->currentDraw();
     draw->SetKaisaikai(123);
-    QVERIFY(f.window->vote().isEmpty());
+    QVERIFY(f.window->currentDraw()->Vote().isEmpty());
     QVERIFY(!draw->GetOldVoteFile(123, DateTime::fromDate(QDate(2021, 1, 10))));
     QVERIFY(draw->GetOldVoteFile(123, DateTime::fromDate(QDate(2021, 1, 9))));
     // The reload that follows keeps the legacy vote: no vote file is read for it.
-    QCOMPARE(f.window->vote().Kaisaikai, 123);
-    QCOMPARE(f.window->statusBar()->text(),
+    QCOMPARE(f.window->currentDraw()->Vote().Kaisaikai, 123);
+    QCOMPARE(f.window->drawStatusBar()->text(),
              QStringLiteral("　使用投票率：2021/01/09 13:50 第 123 回 "));
 }
 
@@ -250,37 +253,39 @@ void tst_clsTMain::checkPageRevealsAndSortsByHits() {
     Fixture f;
     f.site.serveResult(QStringLiteral("1234"),
                        OfficialSite::testPage(QStringLiteral("result_1234.html")).toUtf8());
-    f.window->homePage()->chkDownload->setChecked(false);
+    f.widget<QCheckBox>(QStringLiteral("chkDownload"))->setChecked(false);
     f.window->currentDraw()->SetKaisaikai(1234);
     f.window->OfficialDownload(2);
-    QCOMPARE(f.window->result().Kaisaikai, 1234);
+    QCOMPARE(f.window->currentDraw()->Result().Kaisaikai, 1234);
 
     SingleCodec::Marks best{};
     SingleCodec::Marks worst{};
     for (int k = 0; k < 9; ++k) {
-        const quint8 mark = f.window->result().Matches[std::size_t(k)].Mark;
+        const quint8 mark = f.window->currentDraw()->Result().Matches[std::size_t(k)].Mark;
         best[std::size_t(k)] = mark == 3 ? 0 : mark;
         worst[std::size_t(k)] = quint8((best[std::size_t(k)] + 1) % 3);
     }
     f.window->setSingleList({SingleCodec::encode(worst), SingleCodec::encode(best)});
 
-    CheckPage* page = f.window->checkPage();
-    page->chkResultAll->setChecked(false);
+    auto* showAll = f.widget<QCheckBox>(QStringLiteral("chkResultAll"));
+    auto* next = f.widget<QPushButton>(QStringLiteral("cmdResultViewNext"));
+    auto* all = f.widget<QPushButton>(QStringLiteral("cmdResultViewAll"));
+    showAll->setChecked(false);
     f.window->ShowPage(2);
-    QVERIFY(page->cmdResultViewNext->isEnabled());
+    QVERIFY(next->isEnabled());
     QCOMPARE(f.window->resultCheck().RevealCount(), 0);
-    QTest::mouseClick(page->cmdResultViewNext, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(f.window->resultCheck().RevealCount(), 1);
-    QTest::mouseClick(page->cmdResultViewAll, Qt::LeftButton);
+    QTest::mouseClick(all, Qt::LeftButton);
     QVERIFY(f.window->resultCheck().FullResult());
-    QVERIFY(!page->cmdResultViewNext->isEnabled());
-    QVERIFY(!page->cmdResultViewAll->isEnabled());
+    QVERIFY(!next->isEnabled());
+    QVERIFY(!all->isEnabled());
 
-    QTest::mouseClick(page->cmdSortResult, Qt::LeftButton);
+    QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdSortResult")), Qt::LeftButton);
     QCOMPARE(f.window->singles().front(), SingleCodec::encode(best));
     QVERIFY(f.platform.messages.isEmpty());
     QVERIFY(!f.window->isBusy());
 }
 
-QTEST_MAIN(tst_clsTMain)
+KELVOR_TEST_MAIN(tst_clsTMain)
 #include "tst_clsTMain.moc"

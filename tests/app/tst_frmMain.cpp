@@ -1,16 +1,12 @@
-#include "app/CheckPage.h"
 #include "app/DesktopAccess.h"
-#include "app/HomePage.h"
-#include "app/SinglesPage.h"
-#include "app/basMain.h"
-#include "app/frmMain.h"
+#include "app/MainMenus.h"
 #include "base/ShiftJis.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestMain.h"
 #include "widgets/NumberBox.h"
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -19,34 +15,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-
-namespace {
-
-const QStringList DataFiles = {QStringLiteral("TeamName.dat"), QStringLiteral("TeamName1.dat"),
-                               QStringLiteral("TeamName2.dat"), QStringLiteral("J1J2.dat")};
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void writeData(FakePlatform& platform, const QString& skip = QString()) {
-    QDir().mkpath(platform.path(QStringLiteral("SysData")));
-    for (const QString& name : DataFiles)
-        if (name != skip)
-            writeFile(platform.path(QStringLiteral("SysData/") + name), ";\r\n");
-}
-
-} // namespace
 
 // The main window driven as a user drives it: start, settings, the list commands and closing.
 class tst_frmMain : public QObject {
@@ -92,7 +60,7 @@ void tst_frmMain::startRefusesWithoutData_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("SysData") << QStringLiteral("SysData")
                              << QStringLiteral("システムデータフォルダ(SysData)が見つかりません");
-    for (const QString& name : DataFiles)
+    for (const QString& name : MainWindowFixture::dataFiles())
         QTest::newRow(qPrintable(name))
             << name
             << QStringLiteral("データファイル(") + name + QStringLiteral(")が見つかりません");
@@ -101,71 +69,64 @@ void tst_frmMain::startRefusesWithoutData_data() {
 void tst_frmMain::startRefusesWithoutData() {
     QFETCH(QString, missing);
     QFETCH(QString, message);
-    FakePlatform platform;
-    if (missing != QStringLiteral("SysData"))
-        writeData(platform, missing);
-    QVERIFY(basMain::Main() == nullptr);
-    QCOMPARE(platform.texts(), QStringList{message});
-    QCOMPARE(platform.messages.first().icon, MessageIcon::Error);
-    QVERIFY(!QFile::exists(platform.path(QStringLiteral("SysData/bigSettings.ini"))));
+    MainWindowFixture f(missing);
+    QVERIFY(!f.start());
+    QVERIFY(f.window == nullptr);
+    QCOMPARE(f.platform.texts(), QStringList{message});
+    QCOMPARE(f.platform.messages.first().icon, MessageIcon::Error);
+    QVERIFY(!QFile::exists(f.platform.path(QStringLiteral("SysData/bigSettings.ini"))));
 }
 
 void tst_frmMain::firstStartCreatesSettings() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    QVERIFY(platform.messages.isEmpty());
-    QVERIFY(window->isVisible());
-    QVERIFY(QFile::exists(platform.path(QStringLiteral("SysData/bigSettings.ini"))));
-    QVERIFY(!QFile::exists(platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
-    QVERIFY(QDir(platform.path(QStringLiteral("UserData/Kelvormini"))).exists());
-    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("1"));
-    QCOMPARE(window->currentPage(), 0);
-    QCOMPARE(window->windowTitle(), QStringLiteral(" Vantrel  Kelvor mini"));
-    QCOMPARE(window->homePage()->lblVersion->text(), QStringLiteral("Version 1.00"));
-    QVERIFY(window->contentPanel()->width() >= 1005);
-    QVERIFY(window->contentPanel()->height() >= 655);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    QVERIFY(f.platform.messages.isEmpty());
+    QVERIFY(f.window->isVisible());
+    QVERIFY(QFile::exists(f.platform.path(QStringLiteral("SysData/bigSettings.ini"))));
+    QVERIFY(!QFile::exists(f.platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
+    QVERIFY(QDir(f.platform.path(QStringLiteral("UserData/Kelvormini"))).exists());
+    QCOMPARE(f.widget<NumberBox>(QStringLiteral("txtScheduleNo"))->text(), QStringLiteral("1"));
+    QCOMPARE(f.window->currentPage(), 0);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Vantrel  Kelvor mini"));
+    QCOMPARE(f.widget<QLabel>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version 1.00"));
+    QVERIFY(f.window->contentPanel()->width() >= 1005);
+    QVERIFY(f.window->contentPanel()->height() >= 655);
 
-    window->action(QStringLiteral("mnuFile_End"))->trigger();
-    QVERIFY(!window->isVisible());
-    const QString settings =
-        ShiftJis::decode(readFile(platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
+    f.action(QStringLiteral("mnuFile_End"))->trigger();
+    QVERIFY(!f.window->isVisible());
+    const QString settings = ShiftJis::decode(
+        TestFiles::read(f.platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
     QVERIFY2(settings.endsWith(QStringLiteral("\r\nKaisaikai = 1\r\nDownloadMessage = 1\r\n"
                                               "ResultAll = 0\r\n")),
              qPrintable(settings));
 }
 
 void tst_frmMain::settingsAreAppliedAndWrittenAtExit() {
-    FakePlatform platform;
-    writeData(platform);
-    writeFile(platform.path(QStringLiteral("SysData/Kelvor mini.ini")),
-              "Kaisaikai = 42\r\nDownloadMessage = 0\r\nResultAll = 1\r\n");
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("42"));
-    QVERIFY(!window->homePage()->chkDownload->isChecked());
-    QVERIFY(window->checkPage()->chkResultAll->isChecked());
-    window->homePage()->chkDownload->setChecked(true);
-    QVERIFY(window->close());
-    const QString settings =
-        ShiftJis::decode(readFile(platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
+    MainWindowFixture f;
+    QVERIFY(f.writeSettings("Kaisaikai = 42\r\nDownloadMessage = 0\r\nResultAll = 1\r\n"));
+    QVERIFY(f.start());
+    QCOMPARE(f.widget<NumberBox>(QStringLiteral("txtScheduleNo"))->text(), QStringLiteral("42"));
+    QVERIFY(!f.widget<QCheckBox>(QStringLiteral("chkDownload"))->isChecked());
+    QVERIFY(f.widget<QCheckBox>(QStringLiteral("chkResultAll"))->isChecked());
+    f.widget<QCheckBox>(QStringLiteral("chkDownload"))->setChecked(true);
+    QVERIFY(f.window->close());
+    const QString settings = ShiftJis::decode(
+        TestFiles::read(f.platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
     QVERIFY(settings.contains(
         QStringLiteral("Kaisaikai = 42\r\nDownloadMessage = 1\r\nResultAll = 1\r\n")));
 }
 
 void tst_frmMain::closingWhileBusyIsRefused() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setBusy(true);
-    QVERIFY(!window->close());
-    QVERIFY(window->isVisible());
-    QVERIFY(!QFile::exists(platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
-    window->setBusy(false);
-    QVERIFY(window->close());
-    QVERIFY(QFile::exists(platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setBusy(true);
+    QVERIFY(!f.window->close());
+    QVERIFY(f.window->isVisible());
+    QVERIFY(!QFile::exists(f.platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
+    f.window->setBusy(false);
+    QVERIFY(f.window->close());
+    QVERIFY(QFile::exists(f.platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
 }
 
 void tst_frmMain::menusCarryTheirCaptions() {
@@ -187,17 +148,17 @@ void tst_frmMain::menusCarryTheirCaptions() {
         {QStringLiteral("mnuHelp_Version"), QStringLiteral("バージョン情報(&A)...")},
     };
     for (const auto& [name, text] : items) {
-        QAction* item = window.action(name);
+        QAction* item = window.findChild<QAction*>(name);
         QVERIFY2(item, qPrintable(name));
         QCOMPARE(item->text(), text);
     }
-    QCOMPARE(window.action(QStringLiteral("mnuFile_Open"))->shortcut(),
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuFile_Open"))->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_O));
-    QCOMPARE(window.action(QStringLiteral("mnuFile_Save"))->shortcut(),
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("mnuFile_Save"))->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_S));
-    QVERIFY(!window.action(QStringLiteral("mnuEdit_Sort_Mark_3"))->isVisible());
-    QVERIFY(!window.action(QStringLiteral("mnuEdit_Sort_Ninki_3"))->isVisible());
-    QVERIFY(window.action(QStringLiteral("mnuEdit_Sort_Order"))->isChecked());
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuEdit_Sort_Mark_3"))->isVisible());
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuEdit_Sort_Ninki_3"))->isVisible());
+    QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuEdit_Sort_Order"))->isChecked());
     QStringList menus;
     for (QAction* menu : window.menuBar()->actions())
         menus << menu->text();
@@ -207,27 +168,25 @@ void tst_frmMain::menusCarryTheirCaptions() {
 }
 
 void tst_frmMain::editMenuRulesOnTheHomePage() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    auto* edit = window->findChild<QMenu*>(QStringLiteral("mnuEdit"));
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    auto* edit = f.window->findChild<QMenu*>(QStringLiteral("mnuEdit"));
     Q_EMIT edit->aboutToShow();
     for (const char16_t* name :
          {u"mnuEdit_Select_0", u"mnuEdit_Select_1", u"mnuEdit_SingleAdd", u"mnuEdit_SingleAdd2",
           u"mnuEdit_SingleDel", u"mnuEdit_Sort_Money_0", u"mnuEdit_Sort_Ninki_2",
           u"mnuEdit_Sort_Result"})
-        QVERIFY2(!window->action(QString::fromUtf16(name))->isEnabled(),
+        QVERIFY2(!f.action(QString::fromUtf16(name))->isEnabled(),
                  qPrintable(QString::fromUtf16(name)));
-    QVERIFY(window->action(QStringLiteral("mnuEdit_Sort_Mark_0"))->isEnabled());
-    window->ShowPage(1);
+    QVERIFY(f.action(QStringLiteral("mnuEdit_Sort_Mark_0"))->isEnabled());
+    f.window->ShowPage(1);
     Q_EMIT edit->aboutToShow();
-    QVERIFY(window->action(QStringLiteral("mnuEdit_SingleAdd2"))->isEnabled());
-    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
-    window->ShowPage(2);
+    QVERIFY(f.action(QStringLiteral("mnuEdit_SingleAdd2"))->isEnabled());
+    QVERIFY(!f.action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
+    f.window->ShowPage(2);
     Q_EMIT edit->aboutToShow();
-    QVERIFY(window->action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
-    QVERIFY(!window->action(QStringLiteral("mnuEdit_SingleAdd2"))->isEnabled());
+    QVERIFY(f.action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
+    QVERIFY(!f.action(QStringLiteral("mnuEdit_SingleAdd2"))->isEnabled());
 }
 
 void tst_frmMain::removeDuplicates_data() {
@@ -249,28 +208,25 @@ void tst_frmMain::removeDuplicates() {
     QFETCH(QList<qint32>, survivors);
     QFETCH(QString, message);
     QFETCH(int, page);
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setSingleList(std::vector<qint32>(list.begin(), list.end()));
-    window->action(QStringLiteral("mnuEdit_JSingleDel"))->trigger();
-    QCOMPARE(QList<qint32>(window->singles().begin(), window->singles().end()), survivors);
-    QCOMPARE(platform.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(window->currentPage(), page);
-    QCOMPARE(platform.waitCursorDepth, 0);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setSingleList(std::vector<qint32>(list.begin(), list.end()));
+    f.action(QStringLiteral("mnuEdit_JSingleDel"))->trigger();
+    QCOMPARE(QList<qint32>(f.window->singles().begin(), f.window->singles().end()), survivors);
+    QCOMPARE(f.platform.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(f.window->currentPage(), page);
+    QCOMPARE(f.platform.waitCursorDepth, 0);
     // The frame follows the list: every match's three counts add up to its length.
-    const SingleFrame& frame = window->singleFrame();
+    const SingleFrame& frame = f.window->singleFrame();
     QCOMPARE(frame[0][0] + frame[1][0] + frame[2][0], qint32(survivors.size()));
 }
 
 void tst_frmMain::openAddsTheExtensionAndLoads() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    const QString folder = window->userDataFolder();
-    writeFile(folder + QStringLiteral("/abc.csv"), "1,0,2,1,1,0,0,2,1\r\n0,0,0,0,0,0,0,0,0\r\n");
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    const QString folder = f.window->userDataFolder();
+    QVERIFY(TestFiles::write(folder + QStringLiteral("/abc.csv"),
+                             "1,0,2,1,1,0,0,2,1\r\n0,0,0,0,0,0,0,0,0\r\n"));
     QString offeredName;
     QString offeredFolder;
     DesktopAccess::current().openFileName = [&](QWidget*, const QString& title, const QString&,
@@ -280,172 +236,151 @@ void tst_frmMain::openAddsTheExtensionAndLoads() {
         return title == QStringLiteral("ファイルを開く") ? folder + QStringLiteral("/abc")
                                                          : QString();
     };
-    window->action(QStringLiteral("mnuFile_Open"))->trigger();
+    f.action(QStringLiteral("mnuFile_Open"))->trigger();
     QCOMPARE(offeredName, QStringLiteral("Tovmi-001.csv"));
     QCOMPARE(offeredFolder, folder);
-    QCOMPARE(window->singles().size(), std::size_t(2));
-    QCOMPARE(window->singles().at(1), 0);
-    QCOMPARE(window->currentFile(), folder + QStringLiteral("/abc.csv"));
-    QCOMPARE(window->windowTitle(), QStringLiteral(" Vantrel  Kelvor mini - [abc.csv]"));
-    QCOMPARE(window->currentPage(), 1);
-    QVERIFY(!window->isBusy());
+    QCOMPARE(f.window->singles().size(), std::size_t(2));
+    QCOMPARE(f.window->singles().at(1), 0);
+    QCOMPARE(f.window->currentFile(), folder + QStringLiteral("/abc.csv"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Vantrel  Kelvor mini - [abc.csv]"));
+    QCOMPARE(f.window->currentPage(), 1);
+    QVERIFY(!f.window->isBusy());
 }
 
 void tst_frmMain::openCancelledChangesNothing() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setSingleList({1, 2, 3});
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setSingleList({1, 2, 3});
     DesktopAccess::current().openFileName = [](QWidget*, const QString&, const QString&,
                                                const QString&,
                                                const QString&) { return QString(); };
-    window->FileOpen();
-    QCOMPARE(window->singles().size(), std::size_t(3));
+    f.window->FileOpen();
+    QCOMPARE(f.window->singles().size(), std::size_t(3));
 }
 
 void tst_frmMain::saveWithoutFileAsks() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setSingleList({0, 19682});
-    const QString target = window->userDataFolder() + QStringLiteral("/mine");
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setSingleList({0, 19682});
+    const QString target = f.window->userDataFolder() + QStringLiteral("/mine");
     int asked = 0;
     DesktopAccess::current().saveFileName = [&](QWidget*, const QString& title, const QString&,
                                                 const QString&, const QString&) {
         ++asked;
         return title == QStringLiteral("名前を付けて保存") ? target : QString();
     };
-    window->action(QStringLiteral("mnuFile_Save"))->trigger();
+    f.action(QStringLiteral("mnuFile_Save"))->trigger();
     QCOMPARE(asked, 1);
-    QCOMPARE(readFile(target + QStringLiteral(".csv")),
+    QCOMPARE(TestFiles::read(target + QStringLiteral(".csv")),
              QByteArray("0,0,0,0,0,0,0,0,0\r\n2,2,2,2,2,2,2,2,2\r\n"));
-    QCOMPARE(window->windowTitle(), QStringLiteral(" Vantrel  Kelvor mini - [mine.csv]"));
+    QCOMPARE(f.window->windowTitle(), QStringLiteral(" Vantrel  Kelvor mini - [mine.csv]"));
     // With a current file, Save writes without asking.
-    window->setSingleList({0});
-    window->action(QStringLiteral("mnuFile_Save"))->trigger();
+    f.window->setSingleList({0});
+    f.action(QStringLiteral("mnuFile_Save"))->trigger();
     QCOMPARE(asked, 1);
-    QCOMPARE(readFile(target + QStringLiteral(".csv")), QByteArray("0,0,0,0,0,0,0,0,0\r\n"));
+    QCOMPARE(TestFiles::read(target + QStringLiteral(".csv")), QByteArray("0,0,0,0,0,0,0,0,0\r\n"));
 }
 
 void tst_frmMain::clipboardImportReplacesTheList() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
+    MainWindowFixture f;
+    QVERIFY(f.start());
     DesktopAccess::current().clipboardText = [] {
         return QStringLiteral("1:102110021\r\n\r\n1 0 2 1 1 0 0 2 1\r\n102110021\r\n10211002");
     };
-    window->action(QStringLiteral("mnuTool_ClipImport_Class_0"))->trigger();
-    QCOMPARE(window->singles().size(), std::size_t(3));
-    QCOMPARE(platform.texts(), QStringList{QStringLiteral("3口取り込みしました")});
-    QCOMPARE(window->currentPage(), 2);
+    f.action(QStringLiteral("mnuTool_ClipImport_Class_0"))->trigger();
+    QCOMPARE(f.window->singles().size(), std::size_t(3));
+    QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("3口取り込みしました")});
+    QCOMPARE(f.window->currentPage(), 2);
 }
 
 void tst_frmMain::clipboardImportWithoutSinglesChangesNothing() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setSingleList({4});
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setSingleList({4});
     DesktopAccess::current().clipboardText = [] { return QString(); };
-    window->action(QStringLiteral("mnuTool_ClipImport_Class_0"))->trigger();
-    QCOMPARE(window->singles(), std::vector<qint32>{4});
-    QVERIFY(platform.messages.isEmpty());
-    QCOMPARE(window->currentPage(), 0);
+    f.action(QStringLiteral("mnuTool_ClipImport_Class_0"))->trigger();
+    QCOMPARE(f.window->singles(), std::vector<qint32>{4});
+    QVERIFY(f.platform.messages.isEmpty());
+    QCOMPARE(f.window->currentPage(), 0);
 }
 
 void tst_frmMain::clipboardExportPutsRows() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
+    MainWindowFixture f;
+    QVERIFY(f.start());
     QString clipboard;
     DesktopAccess::current().setClipboardText = [&](const QString& text) { clipboard = text; };
-    window->setSingleList({0, 19682});
-    window->action(QStringLiteral("mnuTool_Clipboard_Class_3"))->trigger();
+    f.window->setSingleList({0, 19682});
+    f.action(QStringLiteral("mnuTool_Clipboard_Class_3"))->trigger();
     QCOMPARE(clipboard, QStringLiteral("1:000000000\r\n2:222222222\r\n"));
-    QCOMPARE(platform.texts(), QStringList{QStringLiteral("クリップボードへコピーしました")});
+    QCOMPARE(f.platform.texts(), QStringList{QStringLiteral("クリップボードへコピーしました")});
 }
 
 void tst_frmMain::sortOnTheHomePageKeepsThePage() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
+    MainWindowFixture f;
+    QVERIFY(f.start());
     // Marks 1 counted: 19682 has none, 9841 (all 1) nine, 1 one.
-    window->setSingleList({9841, 19682, 1});
-    window->action(QStringLiteral("mnuEdit_Sort_Mark_0"))->trigger();
-    QCOMPARE(window->singles(), (std::vector<qint32>{19682, 1, 9841}));
-    QCOMPARE(window->currentPage(), 0);
-    window->action(QStringLiteral("mnuEdit_Sort_Order"))->trigger();
-    window->action(QStringLiteral("mnuEdit_Sort_Mark_0"))->trigger();
-    QCOMPARE(window->singles(), (std::vector<qint32>{9841, 1, 19682}));
+    f.window->setSingleList({9841, 19682, 1});
+    f.action(QStringLiteral("mnuEdit_Sort_Mark_0"))->trigger();
+    QCOMPARE(f.window->singles(), (std::vector<qint32>{19682, 1, 9841}));
+    QCOMPARE(f.window->currentPage(), 0);
+    f.action(QStringLiteral("mnuEdit_Sort_Order"))->trigger();
+    f.action(QStringLiteral("mnuEdit_Sort_Mark_0"))->trigger();
+    QCOMPARE(f.window->singles(), (std::vector<qint32>{9841, 1, 19682}));
 }
 
 void tst_frmMain::pagesSwitchAndBusyRefuses() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {},
-                      window->tabStrip()->tabRect(1).center());
-    QCOMPARE(window->currentPage(), 1);
-    QVERIFY(window->action(QStringLiteral("mnuView_Menu_1"))->isChecked());
-    QVERIFY(!window->action(QStringLiteral("mnuView_Menu_0"))->isChecked());
-    QVERIFY(!window->homePage()->isVisible());
-    window->setBusy(true);
-    window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
-    QCOMPARE(window->currentPage(), 1);
-    QVERIFY(!window->action(QStringLiteral("mnuView_Menu_2"))->isChecked());
-    window->setBusy(false);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    QTest::mouseClick(f.widget<TabStrip>(QStringLiteral("imgMenu")), Qt::LeftButton, {},
+                      f.widget<TabStrip>(QStringLiteral("imgMenu"))->tabRect(1).center());
+    QCOMPARE(f.window->currentPage(), 1);
+    QVERIFY(f.action(QStringLiteral("mnuView_Menu_1"))->isChecked());
+    QVERIFY(!f.action(QStringLiteral("mnuView_Menu_0"))->isChecked());
+    QVERIFY(!f.widget<QWidget>(QStringLiteral("picMain_0"))->isVisible());
+    f.window->setBusy(true);
+    f.action(QStringLiteral("mnuView_Menu_2"))->trigger();
+    QCOMPARE(f.window->currentPage(), 1);
+    QVERIFY(!f.action(QStringLiteral("mnuView_Menu_2"))->isChecked());
+    f.window->setBusy(false);
 }
 
 void tst_frmMain::newClearsTheList() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setSingleList({1, 2});
-    window->ShowPage(2);
-    window->action(QStringLiteral("mnuFile_New"))->trigger();
-    QVERIFY(window->singles().empty());
-    QCOMPARE(window->currentPage(), 0);
-    QCOMPARE(window->singleFrame()[1][0], 0);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setSingleList({1, 2});
+    f.window->ShowPage(2);
+    f.action(QStringLiteral("mnuFile_New"))->trigger();
+    QVERIFY(f.window->singles().empty());
+    QCOMPARE(f.window->currentPage(), 0);
+    QCOMPARE(f.window->singleFrame()[1][0], 0);
 }
 
 void tst_frmMain::corruptSettingsAreReported() {
-    FakePlatform platform;
-    writeData(platform);
-    writeFile(platform.path(QStringLiteral("SysData/Kelvor mini.ini")),
-              "Kaisaikai = abc\r\nDownloadMessage = 0\r\n");
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    QCOMPARE(platform.texts(),
+    MainWindowFixture f;
+    QVERIFY(f.writeSettings("Kaisaikai = abc\r\nDownloadMessage = 0\r\n"));
+    QVERIFY(f.start());
+    QCOMPARE(f.platform.texts(),
              QStringList{QStringLiteral("Kelvor mini.iniファイルが破損しています。")});
-    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("1"));
-    QVERIFY(!window->homePage()->chkDownload->isChecked());
+    QCOMPARE(f.widget<NumberBox>(QStringLiteral("txtScheduleNo"))->text(), QStringLiteral("1"));
+    QVERIFY(!f.widget<QCheckBox>(QStringLiteral("chkDownload"))->isChecked());
 }
 
 void tst_frmMain::csvThatFailsLeavesTheListEmpty() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setSingleList({1, 2, 3});
-    const QString path = window->userDataFolder() + QStringLiteral("/Tovmi-077.csv");
-    writeFile(path, "1,0,2,1,1,0,0,2,1\r\n1,0,x,1,1,0,0,2,1\r\n");
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setSingleList({1, 2, 3});
+    const QString path = f.window->userDataFolder() + QStringLiteral("/Tovmi-077.csv");
+    QVERIFY(TestFiles::write(path, "1,0,2,1,1,0,0,2,1\r\n1,0,x,1,1,0,0,2,1\r\n"));
     DesktopAccess::current().openFileName = [&](QWidget*, const QString&, const QString&,
                                                 const QString&, const QString&) { return path; };
-    window->FileOpen();
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages.first().icon, MessageIcon::Error);
-    QVERIFY(window->singles().empty());
-    QVERIFY(!window->isBusy());
-    QCOMPARE(window->currentPage(), 1);
+    f.window->FileOpen();
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages.first().icon, MessageIcon::Error);
+    QVERIFY(f.window->singles().empty());
+    QVERIFY(!f.window->isBusy());
+    QCOMPARE(f.window->currentPage(), 1);
     // The draw of the file name is loaded even so.
-    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("77"));
+    QCOMPARE(f.widget<NumberBox>(QStringLiteral("txtScheduleNo"))->text(), QStringLiteral("77"));
 }
 
 void tst_frmMain::rememberedDrawZeroShowsItsLabel_data() {
@@ -456,55 +391,48 @@ void tst_frmMain::rememberedDrawZeroShowsItsLabel_data() {
 
 void tst_frmMain::rememberedDrawZeroShowsItsLabel() {
     QFETCH(QByteArray, settings);
-    FakePlatform platform;
-    writeData(platform);
-    writeFile(platform.path(QStringLiteral("SysData/Kelvor mini.ini")), settings);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    QCOMPARE(window->homePage()->txtScheduleNo->text(), QStringLiteral("0"));
-    QCOMPARE(window->kaisaikai(), 0);
-    QCOMPARE(window->statusBar()->text(), QStringLiteral(" 第   回 "));
+    MainWindowFixture f;
+    QVERIFY(f.writeSettings(settings));
+    QVERIFY(f.start());
+    QCOMPARE(f.widget<NumberBox>(QStringLiteral("txtScheduleNo"))->text(), QStringLiteral("0"));
+    QCOMPARE(f.window->kaisaikai(), 0);
+    QCOMPARE(f.window->drawStatusBar()->text(), QStringLiteral(" 第   回 "));
 }
 
 void tst_frmMain::sortButtonShowsTheSortMenu() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->ShowPage(1);
-    QTest::mouseClick(window->singlesPage()->cmdSort, Qt::LeftButton);
-    QVERIFY(window->sortMenu()->isVisible());
-    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Money_0"))->isEnabled());
-    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
-    window->sortMenu()->hide();
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->ShowPage(1);
+    QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdSort")), Qt::LeftButton);
+    QVERIFY(f.window->menus().sortMenu->isVisible());
+    QVERIFY(!f.action(QStringLiteral("mnuEdit_Sort_Money_0"))->isEnabled());
+    QVERIFY(!f.action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
+    f.window->menus().sortMenu->hide();
 }
 
 void tst_frmMain::busyWindowIgnoresDownloadsAndPages() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    window->setBusy(true);
-    QTest::mouseClick(window->homePage()->cmdOfficialDownload[0], Qt::LeftButton);
-    QTest::mouseClick(window->homePage()->cmdVantrelDownload, Qt::LeftButton);
-    QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {},
-                      window->tabStrip()->tabRect(2).center());
-    QVERIFY(platform.messages.isEmpty());
-    QCOMPARE(window->currentPage(), 0);
-    window->setBusy(false);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.window->setBusy(true);
+    QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdOfficialDownload_0")),
+                      Qt::LeftButton);
+    QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdVantrelDownload")), Qt::LeftButton);
+    QTest::mouseClick(f.widget<TabStrip>(QStringLiteral("imgMenu")), Qt::LeftButton, {},
+                      f.widget<TabStrip>(QStringLiteral("imgMenu"))->tabRect(2).center());
+    QVERIFY(f.platform.messages.isEmpty());
+    QCOMPARE(f.window->currentPage(), 0);
+    f.window->setBusy(false);
 }
 
 void tst_frmMain::salesScheduleLinkOpensTheBrowser() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
+    MainWindowFixture f;
+    QVERIFY(f.start());
     QUrl opened;
     DesktopAccess::current().openUrl = [&](const QUrl& url) {
         opened = url;
         return true;
     };
-    QLabel* link = window->homePage()->lblSchedule;
+    QLabel* link = f.widget<QLabel>(QStringLiteral("lblSchedule"));
     QCOMPARE(link->text(), QStringLiteral("販売スケジュールを確認する"));
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(opened,
@@ -513,30 +441,26 @@ void tst_frmMain::salesScheduleLinkOpensTheBrowser() {
 }
 
 void tst_frmMain::makerSiteDownloadAsksFirst() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
-    platform.answers = {false};
-    QTest::mouseClick(window->homePage()->cmdVantrelDownload, Qt::LeftButton);
-    QCOMPARE(platform.texts(),
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    f.platform.answers = {false};
+    QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdVantrelDownload")), Qt::LeftButton);
+    QCOMPARE(f.platform.texts(),
              QStringList{QStringLiteral(
                  "Vantrelより 海外チーム名 をダウンロードします。よろしいですか？")});
-    QVERIFY(platform.messages.first().question);
+    QVERIFY(f.platform.messages.first().question);
 }
 
 void tst_frmMain::makerSiteDownloadNeedsAWritableFolder() {
-    FakePlatform platform;
-    writeData(platform);
-    std::unique_ptr<frmMain> window = basMain::Main();
-    QVERIFY(window);
+    MainWindowFixture f;
+    QVERIFY(f.start());
     // The nearest thing to a protected folder that a test run as any user can make: none at all.
-    QVERIFY(QDir(platform.programFolder()).removeRecursively());
-    QTest::mouseClick(window->homePage()->cmdVantrelDownload, Qt::LeftButton);
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages.first().title, QStringLiteral("管理権限不足エラー"));
-    QVERIFY(!platform.messages.first().question);
+    QVERIFY(QDir(f.platform.programFolder()).removeRecursively());
+    QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdVantrelDownload")), Qt::LeftButton);
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages.first().title, QStringLiteral("管理権限不足エラー"));
+    QVERIFY(!f.platform.messages.first().question);
 }
 
-QTEST_MAIN(tst_frmMain)
+KELVOR_TEST_MAIN(tst_frmMain)
 #include "tst_frmMain.moc"
