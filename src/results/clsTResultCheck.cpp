@@ -210,16 +210,17 @@ bool clsTResultCheck::GradeSort(std::span<qint32> lngSingle, bool Sorted) {
     }
 }
 
-QString clsTResultCheck::GradeCountText(int misses) const {
-    return NumberFormat::format(qint64(m_gradeCounts.at(std::size_t(misses))),
-                                QStringLiteral("#,##0"));
+QString clsTResultCheck::GradeCountText(const std::array<qint32, GradeCount>& counts,
+                                        int misses) {
+    return NumberFormat::format(qint64(counts.at(std::size_t(misses))), QStringLiteral("#,##0"));
 }
 
-QString clsTResultCheck::GradeRatioText(int misses) const {
-    const qint64 total = std::accumulate(m_gradeCounts.begin(), m_gradeCounts.end(), qint64(0));
+QString clsTResultCheck::GradeRatioText(const std::array<qint32, GradeCount>& counts,
+                                        int misses) {
+    const qint64 total = std::accumulate(counts.begin(), counts.end(), qint64(0));
     if (total <= 0)
         return QStringLiteral("0%");
-    const double share = double(m_gradeCounts.at(std::size_t(misses))) / double(total) * 100;
+    const double share = double(counts.at(std::size_t(misses))) / double(total) * 100;
     return NumberFormat::format(share, QStringLiteral("##0")) + u'%';
 }
 

@@ -77,8 +77,10 @@ public:
 
     // The grade table's cells for grade number misses + 1: the count "#,##0" and the share of
     // all singles "##0%" ("0%" without singles).
-    QString GradeCountText(int misses) const;
-    QString GradeRatioText(int misses) const;
+    QString GradeCountText(int misses) const { return GradeCountText(m_gradeCounts, misses); }
+    QString GradeRatioText(int misses) const { return GradeRatioText(m_gradeCounts, misses); }
+    static QString GradeCountText(const std::array<qint32, GradeCount>& counts, int misses);
+    static QString GradeRatioText(const std::array<qint32, GradeCount>& counts, int misses);
 
     // SysData/Temp/miniBIG_Result_007.dat, or miniBIG_Result_007_A.dat for group A, in the
     // program folder.

@@ -20,6 +20,7 @@ void CellGrid::setGridSize(int columns, int rows, int columnWidth, int rowHeight
     m_widths.assign(static_cast<std::size_t>(columns), columnWidth);
     m_heights.assign(static_cast<std::size_t>(rows), rowHeight);
     m_cells.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), GridCell());
+    m_current = QPoint(0, 0);
     updateGeometry();
     update();
 }
@@ -109,6 +110,11 @@ void CellGrid::setPicture(int column, int row, const QPixmap& picture) {
     update(cellRect(column, row));
 }
 
+void CellGrid::setBackPicture(int column, int row, const QIcon& picture) {
+    cellRef(column, row).backPicture = picture;
+    update(cellRect(column, row));
+}
+
 void CellGrid::setToolTipText(int column, int row, const QString& text) {
     cellRef(column, row).toolTip = text;
 }
@@ -141,6 +147,15 @@ QRect CellGrid::cellRect(int column, int row) const {
         y += m_heights[static_cast<std::size_t>(i)];
     return QRect(x, y, m_widths[static_cast<std::size_t>(c)],
                  m_heights[static_cast<std::size_t>(r)]);
+}
+
+void CellGrid::setCurrentCell(int column, int row) {
+    if (column != 0 || row != 0) {
+        checkedColumn(column);
+        checkedRow(row);
+    }
+    m_current = QPoint(column, row);
+    update();
 }
 
 QPoint CellGrid::cellAt(const QPoint& pos) const {
@@ -193,6 +208,8 @@ void CellGrid::paintEvent(QPaintEvent* event) {
                 bar.setWidth(static_cast<int>(bar.width() * share));
                 painter.fillRect(bar, item.barColor);
             }
+            if (!item.backPicture.isNull())
+                item.backPicture.paint(&painter, rect);
             const QRect inner = rect.adjusted(3, 1, -3, -1);
             if (!item.picture.isNull()) {
                 const QSize size = item.picture.deviceIndependentSize().toSize();
@@ -213,6 +230,22 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     const QSize all = sizeHint() - QSize(1, 1);
     painter.drawLine(0, 0, all.width(), 0);
     painter.drawLine(0, 0, 0, all.height());
+    if (hasFocus() && m_current.x() > 0) {
+        QPen frame(palette().color(QPalette::Highlight), 2);
+        painter.setPen(frame);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cellRect(m_current.x(), m_current.y()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void CellGrid::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CellGrid::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {

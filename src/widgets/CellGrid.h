@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -13,6 +14,9 @@ struct GridCell {
     QColor backColor = Qt::white;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     QPixmap picture;
+    // Drawn at the screen's resolution over the background, filling the cell, under the
+    // caption and the grid lines.
+    QIcon backPicture;
     QString toolTip;
     // Share of the cell's width covered by a bar, 0..100; below 0 no bar is drawn.
     double percent = -1.0;
@@ -46,6 +50,7 @@ public:
     void setBackColor(int column, int row, const QColor& color);
     void setAlignment(int column, int row, Qt::Alignment alignment);
     void setPicture(int column, int row, const QPixmap& picture);
+    void setBackPicture(int column, int row, const QIcon& picture);
     void setToolTipText(int column, int row, const QString& text);
     void setPercent(int column, int row, double percent);
 
@@ -57,6 +62,10 @@ public:
     QPoint cellAt(const QPoint& pos) const;
     QRect cellRect(int column, int row) const;
 
+    // The cell that the keyboard works on, framed while the grid has the focus; {0, 0} for none.
+    void setCurrentCell(int column, int row);
+    QPoint currentCell() const { return m_current; }
+
     QSize sizeHint() const override;
 
 Q_SIGNALS:
@@ -66,6 +75,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::size_t indexOf(int column, int row) const;
@@ -79,4 +90,5 @@ private:
     std::vector<int> m_heights;
     std::vector<GridCell> m_cells;
     QColor m_lineColor = QColor(192, 192, 192);
+    QPoint m_current;
 };
