@@ -23,8 +23,7 @@ QString voteHeading(const VoteData& vote) {
         return heading;
     }
     QString heading = QStringLiteral("投票 ") +
-                      vote.AsOf.toQDateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")) +
-                      u' ';
+                      vote.AsOf.toQDateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm")) + u' ';
     if (vote.SaleEnd == vote.AsOf)
         heading += QStringLiteral("[最終]");
     return heading;

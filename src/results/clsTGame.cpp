@@ -54,8 +54,8 @@ void clsTGame::Initialize(QWidget* objPictureBox, bool blnType) {
     m_main->setColumnWidth(3, 20);
     m_main->setColumnWidth(VoteColumn, VoteColumnWidth);
     m_main->setRowBackColor(1, QApplication::palette().color(QPalette::Button));
-    const QStringList headers = {QStringLiteral("開催日"), QStringLiteral("Jx"),
-                                 QStringLiteral("No"),     QStringLiteral("ホーム"),
+    const QStringList headers = {QStringLiteral("開催日"),   QStringLiteral("Jx"),
+                                 QStringLiteral("No"),       QStringLiteral("ホーム"),
                                  QStringLiteral("アウェイ"), QStringLiteral("投 票 率")};
     for (int column = 1; column <= MainColumns; ++column) {
         m_main->setCaption(column, 1, headers.at(column - 1));
@@ -132,8 +132,7 @@ void clsTGame::Vote(const VoteData& vote) {
         const VoteMatch& match = vote.Matches[std::size_t(k - 1)];
         for (int column = 1; column <= 3; ++column)
             m_vote->setCaption(column, 2 * k - 1,
-                               GamePanelTexts::rate(
-                                   match.Outcomes[marksInOrder[column - 1]].Rate));
+                               GamePanelTexts::rate(match.Outcomes[marksInOrder[column - 1]].Rate));
         m_graphs->Visible(k - 1, true);
         m_graphs->SetValue3(k, match.Outcomes[1].Votes.wholeYen(),
                             match.Outcomes[0].Votes.wholeYen(), match.Outcomes[2].Votes.wholeYen());

@@ -64,7 +64,6 @@ void clsTGraphEx::SetGraph4(int Index, int lngLeft, int lngTop, int lngWidth, in
     place(Index, QRect(lngLeft, lngTop, lngWidth, lngHeight), 4);
 }
 
-void clsTGraphEx::SetValue4(int Index, qint64 value1, qint64 value2, qint64 value3,
-                            qint64 value4) {
+void clsTGraphEx::SetValue4(int Index, qint64 value1, qint64 value2, qint64 value3, qint64 value4) {
     graph(Index)->setValues({value1, value2, value3, value4});
 }

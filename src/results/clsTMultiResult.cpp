@@ -83,10 +83,10 @@ void clsTMultiResult::redraw(bool click) {
         return;
     for (int k = 0; k < MatchCount; ++k)
         for (int column = 1; column <= 3; ++column)
-            m_grid->setCaption(column, FirstMatchRow + k,
-                               ResultMarkEdit::symbol(
-                                   m_marks[std::size_t(ResultMarkEdit::markOfColumn(column))]
-                                          [std::size_t(k)]));
+            m_grid->setCaption(
+                column, FirstMatchRow + k,
+                ResultMarkEdit::symbol(
+                    m_marks[std::size_t(ResultMarkEdit::markOfColumn(column))][std::size_t(k)]));
     if (m_marks == m_announced)
         return;
     m_announced = m_marks;
@@ -101,8 +101,7 @@ void clsTMultiResult::onCellClicked(int column, int row, Qt::MouseButton button)
             return;
         m_grid->setCurrentCell(column, row);
         if (button == Qt::LeftButton) {
-            apply(ResultMarkEdit::clicked(m_marks, m_clickedMark, m_clickedMatch, m_result),
-                  true);
+            apply(ResultMarkEdit::clicked(m_marks, m_clickedMark, m_clickedMatch, m_result), true);
         } else if (button == Qt::RightButton && m_popup) {
             m_popup->popup(QCursor::pos());
         }

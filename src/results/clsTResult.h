@@ -30,8 +30,8 @@ public:
     explicit clsTResult(QObject* parent = nullptr);
     ~clsTResult() override;
 
-    void Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* picMulti,
-                    QWidget* picCount, QWidget* picKakutei, QWidget* picSuitei);
+    void Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* picMulti, QWidget* picCount,
+                    QWidget* picKakutei, QWidget* picSuitei);
     void SingleCountLabel(QLabel* label) { m_countLabel = label; }
     void PageLabel(QLabel* label) { m_pageLabel = label; }
     void MovePreviousImage(PageTurnImage* image);

@@ -210,13 +210,11 @@ bool clsTResultCheck::GradeSort(std::span<qint32> lngSingle, bool Sorted) {
     }
 }
 
-QString clsTResultCheck::GradeCountText(const std::array<qint32, GradeCount>& counts,
-                                        int misses) {
+QString clsTResultCheck::GradeCountText(const std::array<qint32, GradeCount>& counts, int misses) {
     return NumberFormat::format(qint64(counts.at(std::size_t(misses))), QStringLiteral("#,##0"));
 }
 
-QString clsTResultCheck::GradeRatioText(const std::array<qint32, GradeCount>& counts,
-                                        int misses) {
+QString clsTResultCheck::GradeRatioText(const std::array<qint32, GradeCount>& counts, int misses) {
     const qint64 total = std::accumulate(counts.begin(), counts.end(), qint64(0));
     if (total <= 0)
         return QStringLiteral("0%");

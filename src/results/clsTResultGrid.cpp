@@ -141,7 +141,8 @@ void clsTResultGrid::SetColumn(int c, qint32 lngPosition, const SingleCodec::Mar
     const bool winning = grade <= clsTResultCheck::MaxGrade;
     m_grid->setCaption(column, GradeRow, QString::number(grade));
     setCellColor(column, GradeRow, winning ? Green : White);
-    QString tip = QStringLiteral("%1口目：%2等（はずれ %3）").arg(lngPosition + 1).arg(grade).arg(grade - 1);
+    QString tip =
+        QStringLiteral("%1口目：%2等（はずれ %3）").arg(lngPosition + 1).arg(grade).arg(grade - 1);
     if (winning)
         tip += QStringLiteral("　当せん");
     m_grid->setToolTipText(column, GradeRow, tip);

@@ -79,7 +79,7 @@ struct CheckViews {
     }
     CellGrid* cells() const { return view.resultGrid()->grid(); }
     CellGrid* grades() const { return view.gradeTable()->grid(); }
-    QString gradeCount(int grade) const { return grades()->cell(2, grade + 1).caption; }
+    QString gradeCount(int g) const { return grades()->cell(2, g + 1).caption; }
 };
 
 } // namespace
@@ -131,8 +131,7 @@ void tst_CheckPageViews::markClicksFollowTheTable() {
     QCOMPARE(marks[1][2], quint8(0));
     QCOMPARE(marks[2][2], quint8(2));
     // A record of draw 0 is no official result.
-    QCOMPARE(ResultMarkEdit::clicked(ResultMarks{}, 1, 2, result("001000000", 0))[1][2],
-             quint8(2));
+    QCOMPARE(ResultMarkEdit::clicked(ResultMarks{}, 1, 2, result("001000000", 0))[1][2], quint8(2));
     // Any click on a cancelled match clears it.
     marks = ResultMarkEdit::cancelled(ResultMarks{}, 4);
     QCOMPARE(marks[0][4] + marks[1][4] + marks[2][4], 9);
@@ -269,11 +268,13 @@ void tst_CheckPageViews::confirmedTableOfTheWorkedExample() {
     QCOMPARE(grid->cell(4, 1).caption, QStringLiteral("繰越金"));
 
     // Winner counts with decimals and large prizes stay exact.
-    QCOMPARE(ConfirmedPrizeTable::times(Money::fromYen(300000000), Money::parse(QStringLiteral("2.5"))),
-             Money::fromYen(750000000));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, ConfirmedPrizeTable::times(Money::fromRaw(
-                                               std::numeric_limits<qint64>::max() / 2),
-                                           Money::fromYen(3)));
+    QCOMPARE(
+        ConfirmedPrizeTable::times(Money::fromYen(300000000), Money::parse(QStringLiteral("2.5"))),
+        Money::fromYen(750000000));
+    QVERIFY_THROWS_EXCEPTION(
+        RuntimeError,
+        ConfirmedPrizeTable::times(Money::fromRaw(std::numeric_limits<qint64>::max() / 2),
+                                   Money::fromYen(3)));
 }
 
 void tst_CheckPageViews::confirmedTableWithoutFiguresIsEmpty() {
@@ -320,8 +321,8 @@ void tst_CheckPageViews::voteHeadingForms_data() {
     QTest::addColumn<QString>("heading");
     const QDateTime at(QDate(2021, 1, 9), QTime(13, 0));
     QTest::newRow("empty record") << 0 << QDateTime() << QDateTime() << QStringLiteral("投 票 率");
-    QTest::newRow("user's record") << 12 << QDateTime() << QDateTime()
-                                   << QStringLiteral("投 票 率 (ユーザー定義)");
+    QTest::newRow("user's record")
+        << 12 << QDateTime() << QDateTime() << QStringLiteral("投 票 率 (ユーザー定義)");
     QTest::newRow("published") << 12 << at << QDateTime()
                                << QStringLiteral("投票 2021/01/09 13:00 ");
     QTest::newRow("final") << 12 << at << at << QStringLiteral("投票 2021/01/09 13:00 [最終]");
@@ -354,8 +355,12 @@ void tst_CheckPageViews::gamePanelShowsScheduleVotesAndClicks() {
 
     ScheduleData schedule;
     schedule.Kaisaikai = 12;
-    schedule.Matches[0] = {QStringLiteral("浦和"), QStringLiteral("鹿島"),
-                           DateTime::fromDate(QDate(2021, 1, 9)), {}, {}, {}};
+    schedule.Matches[0] = {QStringLiteral("浦和"),
+                           QStringLiteral("鹿島"),
+                           DateTime::fromDate(QDate(2021, 1, 9)),
+                           {},
+                           {},
+                           {}};
     game.Schedure(schedule);
     QCOMPARE(grid->cell(1, 2).caption, QStringLiteral("01/09"));
     QCOMPARE(grid->cell(1, 3).caption, QString());
@@ -441,8 +446,8 @@ void tst_CheckPageViews::revealingColoursTheSingles() {
     QCOMPARE(v.cells()->cell(1, 3).backColor, QColor(Qt::white));
     QCOMPARE(row(*v.view.multiResult(), 0), QStringLiteral("◎・・"));
     const QString tip = v.cells()->cell(2, 2).toolTip;
-    QVERIFY2(tip.contains(QStringLiteral("浦和 vs 鹿島")) && tip.contains(QStringLiteral("はずれ")) &&
-                 tip.contains(QStringLiteral("公式")),
+    QVERIFY2(tip.contains(QStringLiteral("浦和 vs 鹿島")) &&
+                 tip.contains(QStringLiteral("はずれ")) && tip.contains(QStringLiteral("公式")),
              qPrintable(tip));
     QVERIFY(v.cells()->cell(2, 11).toolTip.contains(QStringLiteral("2口目：2等")));
 }
