@@ -1,4 +1,5 @@
 #include "base/RuntimeError.h"
+#include "support/TestMain.h"
 #include "widgets/CellGrid.h"
 
 #include <QSignalSpy>
@@ -114,5 +115,5 @@ void tst_CellGrid::paintsWithoutFault() {
     QVERIFY(image.pixelColor(45, 30) != QColor(Qt::white));
 }
 
-QTEST_MAIN(tst_CellGrid)
+KELVOR_TEST_MAIN(tst_CellGrid)
 #include "tst_CellGrid.moc"

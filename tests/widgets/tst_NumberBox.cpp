@@ -1,3 +1,4 @@
+#include "support/TestMain.h"
 #include "widgets/NumberBox.h"
 #include "widgets/SpinControl.h"
 
@@ -144,5 +145,5 @@ void tst_NumberBox::spinControlSteps() {
     QCOMPARE(spin->geometry().left(), box->geometry().right() + 1);
 }
 
-QTEST_MAIN(tst_NumberBox)
+KELVOR_TEST_MAIN(tst_NumberBox)
 #include "tst_NumberBox.moc"

@@ -1,4 +1,5 @@
 #include "base/RuntimeError.h"
+#include "support/TestMain.h"
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
 
@@ -52,5 +53,5 @@ void tst_TabStrip::statusBarKeepsItsText() {
     QCOMPARE(bar.text(), QStringLiteral("　使用投票率：2021/01/09 (最終) 第 123 回 "));
 }
 
-QTEST_MAIN(tst_TabStrip)
+KELVOR_TEST_MAIN(tst_TabStrip)
 #include "tst_TabStrip.moc"
