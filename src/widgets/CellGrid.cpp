@@ -250,8 +250,11 @@ void CellGrid::focusOutEvent(QFocusEvent* event) {
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {
     const QPoint hit = cellAt(event->position().toPoint());
-    if (hit.x() > 0)
+    if (hit.x() > 0) {
         Q_EMIT cellClicked(hit.x(), hit.y(), event->button());
+        Q_EMIT cellPressed(hit.x(), hit.y(), event->button(), event->modifiers(),
+                           event->position().toPoint());
+    }
     QWidget::mousePressEvent(event);
 }
 

@@ -70,6 +70,9 @@ public:
 
 Q_SIGNALS:
     void cellClicked(int column, int row, Qt::MouseButton button);
+    // The same press with everything the mouse event carries, pos in widget coordinates.
+    void cellPressed(int column, int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                     const QPoint& pos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
