@@ -14,10 +14,14 @@ class CheckPage : public QWidget {
 
 public:
     // Where the game panel and the result views draw; fixed for the page's life.
+    // The match rows of the game panel, the result-mark table and the result grid line up.
     struct ViewHosts {
-        QWidget* game;       // the nine matches with their votes
-        QWidget* resultView; // the result-mark and confirmed-prize tables
-        QWidget* resultList; // the singles with their hits and grades
+        QWidget* game;        // the nine matches with their votes
+        QWidget* resultMarks; // the result marks per match
+        QWidget* resultGrid;  // the singles with their hits and grades
+        QWidget* counts;      // the composition counts, laid over the result grid when shown
+        QWidget* gradeTable;  // singles per grade
+        QWidget* confirmed;   // the confirmed prize table
         PageBar* pageBar;
     };
 

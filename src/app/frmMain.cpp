@@ -5,6 +5,7 @@
 #include "app/DrawTexts.h"
 #include "app/HomePage.h"
 #include "app/MainMenus.h"
+#include "app/PageBar.h"
 #include "app/PageParts.h"
 #include "app/ProgramLogo.h"
 #include "app/SinglesPage.h"
@@ -23,6 +24,8 @@
 #include "io/clsTClipImport.h"
 #include "io/clsTClipboard.h"
 #include "io/clsTFileCSV.h"
+#include "results/clsTGame.h"
+#include "results/clsTResult.h"
 #include "results/clsTResultCheck.h"
 #include "singles/DuplicateSingles.h"
 #include "singles/SingleCodec.h"
@@ -56,11 +59,12 @@ constexpr int PageLeft = 71;
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_menus(std::make_unique<const MainMenus>(menuBar())),
-      m_tmain(new clsTMain(this)), m_resultCheck(std::make_unique<clsTResultCheck>()) {
+      m_tmain(new clsTMain(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(ProgramLogo::icon());
     connectMenus();
     createContent();
+    bindCheckPage();
     connectPages();
 }
 
@@ -142,6 +146,30 @@ void frmMain::createContent() {
     m_statusBar->setObjectName(QStringLiteral("StatusBar"));
     m_content->installEventFilter(this);
     layoutContent();
+}
+
+void frmMain::bindCheckPage() {
+    const CheckPage::ViewHosts& hosts = m_checkPage->viewHosts();
+    m_game = new clsTGame(this);
+    m_game->Initialize(hosts.game, true);
+    m_result = new clsTResult(this);
+    m_result->Initialize(hosts.resultGrid, hosts.gradeTable, hosts.resultMarks, hosts.counts,
+                         hosts.confirmed, nullptr);
+    m_result->SingleCountLabel(hosts.pageBar->countLabel());
+    m_result->PageLabel(hosts.pageBar->pageLabel());
+    m_result->MovePreviousImage(hosts.pageBar->previousImage());
+    m_result->MoveNextImage(hosts.pageBar->nextImage());
+    m_popup7 = new QMenu(this);
+    m_popup7->setObjectName(QStringLiteral("mnuPopup7"));
+    QAction* cancelled = m_popup7->addAction(QStringLiteral("中止"));
+    cancelled->setObjectName(QStringLiteral("mnuPopup7_0"));
+    runOn(cancelled, &QAction::triggered, [this] { m_result->SetPopup(0); });
+    m_result->setPopupMenu(m_popup7);
+    connect(m_game, &clsTGame::VoteClick, this, [this] { m_result->CountVisible(true); });
+}
+
+const clsTResultCheck& frmMain::resultCheck() const {
+    return m_result->Check();
 }
 
 void frmMain::connectPages() {
@@ -265,9 +293,13 @@ void frmMain::ShowPage(int page) {
     if (page == 0)
         refreshSchedulePanel();
     if (page == 2) {
-        m_resultCheck->SetResultData(m_kaisaikai, m_kumi, m_tmain->Result(),
-                                     m_checkPage->showAllResults());
+        m_game->Schedure(m_tmain->Schedule());
+        m_game->Vote(m_tmain->Vote());
+        m_result->SetScheduleData(m_tmain->Schedule());
+        m_result->SetResultData(m_kaisaikai, m_kumi, m_tmain->Result(),
+                                m_checkPage->showAllResults());
         checkSingles();
+        m_result->SetSingleFrame(m_singleFrame, m_showZero);
         applyViewButtonRule();
     }
     const std::array<QWidget*, 3> pages = {m_home, m_singlesPage, m_checkPage};
@@ -331,28 +363,28 @@ void frmMain::UserTeamNames() {
 
 void frmMain::checkSingles() {
     const BusyScope busy(m_busy, true);
-    m_resultCheck->SetSingle(static_cast<qint32>(m_singles.size()), m_singles);
+    m_result->SetSingle(static_cast<qint32>(m_singles.size()), m_singles);
 }
 
 void frmMain::applyViewButtonRule() {
     m_checkPage->setRevealButtonsEnabled(m_tmain->Result().Kaisaikai > 0 &&
-                                         !m_resultCheck->FullResult());
+                                         !m_result->FullResult());
 }
 
 void frmMain::ShowNextResult() {
-    m_resultCheck->SetNextData();
+    m_result->SetNextData();
     applyViewButtonRule();
 }
 
 void frmMain::ShowAllResults() {
-    m_resultCheck->SetAlltData();
+    m_result->SetAlltData();
     applyViewButtonRule();
 }
 
 void frmMain::SortResult() {
     if (m_singles.empty())
         return;
-    m_resultCheck->GradeSort(m_singles, m_menus->ascending());
+    m_result->GradeSort(m_singles, m_menus->ascending());
     checkSingles();
 }
 
@@ -484,7 +516,7 @@ void frmMain::clearList() {
     m_singles.clear();
     m_singleFrame = SingleFrame{};
     m_showZero = {};
-    m_resultCheck->Clear();
+    m_result->Clear();
     m_currentFile.clear();
 }
 
@@ -534,6 +566,7 @@ void frmMain::AddByMarks() {
 
 void frmMain::TogglePercent() {
     m_showPercent = m_menus->viewPercent->isChecked();
+    m_result->Percent(m_showPercent);
 }
 
 void frmMain::OpenSalesSchedule() {

@@ -8,11 +8,14 @@
 #include <vector>
 
 class CheckPage;
+class clsTGame;
+class clsTResult;
 class clsTResultCheck;
 class clsVantrelDownload;
 class clsTMain;
 class HomePage;
 class MainMenus;
+class QMenu;
 class QScrollArea;
 class SinglesPage;
 class StatusBar;
@@ -72,7 +75,12 @@ public:
     StatusBar* drawStatusBar() const { return m_statusBar; }
     QWidget* contentPanel() const { return m_content; }
     clsTMain* currentDraw() const { return m_tmain; }
-    const clsTResultCheck& resultCheck() const { return *m_resultCheck; }
+    // The check page's controller and its checking state (hits, grades, the result marks).
+    clsTResult* resultView() const { return m_result; }
+    const clsTResultCheck& resultCheck() const;
+    clsTGame* gamePanel() const { return m_game; }
+    // The result-mark table's pop-up menu, whose only item is 「中止」.
+    QMenu* resultMarkPopup() const { return m_popup7; }
 
     // " Vantrel  Kelvor mini", with " - [file]" when a file is current.
     QString titleText() const;
@@ -87,6 +95,7 @@ private:
     void connectMenus();
     void createContent();
     void connectPages();
+    void bindCheckPage();
     void applyColourScheme();
     void placeWindow();
     void layoutContent();
@@ -126,7 +135,9 @@ private:
 
     std::unique_ptr<const MainMenus> m_menus;
     clsTMain* m_tmain;
-    std::unique_ptr<clsTResultCheck> m_resultCheck;
+    clsTResult* m_result = nullptr;
+    clsTGame* m_game = nullptr;
+    QMenu* m_popup7 = nullptr;
     std::unique_ptr<clsVantrelDownload> m_vantrel;
     QScrollArea* m_scroller = nullptr;
     QWidget* m_content = nullptr;

@@ -33,8 +33,11 @@ clsTResult::~clsTResult() = default;
 
 void clsTResult::Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* picMulti,
                             QWidget* picCount, QWidget* picKakutei, QWidget* picSuitei) {
-    Q_UNUSED(picCount);
     Q_UNUSED(picSuitei);
+    // The counts panel lies over the result grid; it stays hidden until asked for.
+    m_countHost = picCount;
+    picCount->raise();
+    picCount->hide();
     m_grid = new clsTResultGrid(this);
     m_grid->Initialize(objPictureBox, 25, 21);
     m_grade = new clsTResultGrade(this);
@@ -52,6 +55,14 @@ void clsTResult::Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* 
     showCheck(true);
 }
 
+void clsTResult::SingleCountLabel(QLabel* label) {
+    m_countLabel = label;
+}
+
+void clsTResult::PageLabel(QLabel* label) {
+    m_pageLabel = label;
+}
+
 void clsTResult::MovePreviousImage(PageTurnImage* image) {
     m_previous = image;
     m_previousEnabled = image->pixmap();
@@ -65,6 +76,19 @@ void clsTResult::MoveNextImage(PageTurnImage* image) {
     m_nextDisabled = PageTurnImage::picture(PageTurnImage::Next, false);
     connect(image, &PageTurnImage::clicked, this,
             [this] { MovePage(qMin(m_page + 1, LastPage())); });
+}
+
+void clsTResult::Percent(bool blnValue) {
+    m_percent = blnValue;
+}
+
+void clsTResult::CountVisible(bool blnValue) {
+    if (m_countHost)
+        m_countHost->setVisible(blnValue);
+}
+
+bool clsTResult::CountVisible() const {
+    return m_countHost && !m_countHost->isHidden();
 }
 
 void clsTResult::setPopupMenu(QMenu* menu) {

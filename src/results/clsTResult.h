@@ -32,14 +32,19 @@ public:
 
     void Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* picMulti, QWidget* picCount,
                     QWidget* picKakutei, QWidget* picSuitei);
-    void SingleCountLabel(QLabel* label) { m_countLabel = label; }
-    void PageLabel(QLabel* label) { m_pageLabel = label; }
+    void SingleCountLabel(QLabel* label);
+    void PageLabel(QLabel* label);
     void MovePreviousImage(PageTurnImage* image);
     void MoveNextImage(PageTurnImage* image);
     void MovePreviousImageDisable(const QPixmap& picture) { m_previousDisabled = picture; }
     void MoveNextImageDisable(const QPixmap& picture) { m_nextDisabled = picture; }
     // The pop-up menu of the result-mark table ("中止").
     void setPopupMenu(QMenu* menu);
+
+    // The counts panel: percentages instead of counts, and whether it is shown (over the grid).
+    void Percent(bool blnValue);
+    void CountVisible(bool blnValue);
+    bool CountVisible() const;
 
     bool FullResult() const { return m_check.FullResult(); }
     void SetSingleFrame(const SingleFrame& lngValue,
@@ -84,6 +89,8 @@ private:
     bool onGridKey(int key);
 
     clsTResultCheck m_check;
+    QPointer<QWidget> m_countHost;
+    bool m_percent = false;
     clsTResultGrid* m_grid = nullptr;
     clsTResultGrade* m_grade = nullptr;
     clsTMultiResult* m_multi = nullptr;
