@@ -2,12 +2,12 @@
 
 #include "singles/CountCells.h"
 #include "singles/clsTSingleFrame.h"
+#include "widgets/CellGrid.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 
-class CellGrid;
 class QWidget;
 
 // The counts panel: for each of the nine matches how many singles carry marks 1, 0 and 2, as

@@ -1,41 +1,90 @@
 #include "widgets/PageTurnImage.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+namespace {
+
+class ArrowEngine final : public QIconEngine {
+public:
+    ArrowEngine(PageTurnImage::Direction direction, bool enabled)
+        : m_direction(direction), m_enabled(enabled) {}
+
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        // Drawn on the 24 x 20 design grid, scaled to the rectangle asked for.
+        p->translate(rect.topLeft());
+        p->scale(rect.width() / 24.0, rect.height() / 20.0);
+        p->setPen(Qt::NoPen);
+        p->setBrush(m_enabled ? QColor(0, 128, 64) : QColor(190, 190, 190));
+        p->drawRoundedRect(QRectF(1, 1, 22, 18), 4, 4);
+        QPainterPath arrow;
+        if (m_direction == PageTurnImage::Previous) {
+            arrow.moveTo(7, 10);
+            arrow.lineTo(15, 4);
+            arrow.lineTo(15, 16);
+        } else {
+            arrow.moveTo(17, 10);
+            arrow.lineTo(9, 4);
+            arrow.lineTo(9, 16);
+        }
+        arrow.closeSubpath();
+        p->setBrush(Qt::white);
+        p->drawPath(arrow);
+        p->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap result(size);
+        result.fill(Qt::transparent);
+        QPainter painter(&result);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return result;
+    }
+
+    QIconEngine* clone() const override { return new ArrowEngine(m_direction, m_enabled); }
+
+private:
+    PageTurnImage::Direction m_direction;
+    bool m_enabled;
+};
+
+} // namespace
+
 PageTurnImage::PageTurnImage(Direction direction, QWidget* parent) : QLabel(parent) {
-    setPixmap(picture(direction, true));
-    setFixedSize(24, 20);
+    setPicture(pictureIcon(direction, true));
+    setFixedSize(PictureSize);
     setCursor(Qt::PointingHandCursor);
 }
 
+QIcon PageTurnImage::pictureIcon(Direction direction, bool enabled) {
+    return QIcon(new ArrowEngine(direction, enabled));
+}
+
 QPixmap PageTurnImage::picture(Direction direction, bool enabled) {
-    QPixmap pixmap(24, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(enabled ? QColor(0, 128, 64) : QColor(190, 190, 190));
-    p.drawRoundedRect(QRectF(1, 1, 22, 18), 4, 4);
-    QPainterPath arrow;
-    if (direction == Previous) {
-        arrow.moveTo(7, 10);
-        arrow.lineTo(15, 4);
-        arrow.lineTo(15, 16);
-    } else {
-        arrow.moveTo(17, 10);
-        arrow.lineTo(9, 4);
-        arrow.lineTo(9, 16);
-    }
-    arrow.closeSubpath();
-    p.setBrush(Qt::white);
-    p.drawPath(arrow);
-    return pixmap;
+    return pictureIcon(direction, enabled).pixmap(PictureSize, qApp->devicePixelRatio());
+}
+
+void PageTurnImage::setPicture(const QIcon& picture) {
+    m_picture = picture;
+    update();
+}
+
+void PageTurnImage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_picture.paint(&p, rect());
 }
 
 void PageTurnImage::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         Q_EMIT clicked();
     QLabel::mousePressEvent(event);
+}
+
+void PageTurnImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
 }
