@@ -2,9 +2,9 @@
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
-#include "drawdata/clsResult.h"
-#include "drawdata/clsSchedule.h"
-#include "drawdata/clsVote.h"
+#include "documents/clsResult.h"
+#include "documents/clsSchedule.h"
+#include "documents/clsVote.h"
 #include "widgets/NumberBox.h"
 #include "widgets/SpinControl.h"
 

@@ -4,24 +4,17 @@
 #include "base/OfficialUrlSettings.h"
 #include "base/Platform.h"
 #include "base/RuntimeError.h"
-#include "drawdata/clsSchedule.h"
 
 clsHtmlVote::clsHtmlVote()
     : m_urlBase(OfficialUrlSettings::current().totoOfficialVoteUrl),
       m_productSuffix(OfficialUrlSettings::current().totoOfficialTotoUrl),
       m_reporter(QStringLiteral("clsHtmlVoteBIG")) {}
 
-bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm,
+bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QObject* objOwnerForm,
                           bool& blnFinal) {
     m_vote = VoteData();
     m_unpublished = false;
     blnFinal = false;
-
-    clsSchedule stored;
-    stored.Initialize(objOwnerForm);
-    if (!stored.GetSchedule(lngKaisaikai, strKumi, clsSchedule::ReadFile, false))
-        return false;
-    const ScheduleData schedule = stored.Schedule();
 
     try {
         const QString url = m_urlBase +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ErrorReporter.h"
+#include "drawdata/ScheduleData.h"
 #include "drawdata/VoteData.h"
 #include "web/PageLines.h"
 #include "web/clsHtmlGet.h"
@@ -9,10 +10,9 @@
 #include <QString>
 
 class QObject;
-struct ScheduleData;
 
 // Reads the official vote status (投票状況) of the toto draw with the same number and fills a
-// VoteData for the nine mini BIG matches: each match of the stored schedule takes the votes of
+// VoteData for the nine mini BIG matches: each match of the draw's schedule takes the votes of
 // the toto match with the same home and away team.
 class clsHtmlVote {
 public:
@@ -26,9 +26,10 @@ public:
     // The last download found no vote status for the draw.
     bool Unpublished() const { return m_unpublished; }
 
-    // Needs the draw's complete stored schedule; downloads nothing without one. blnFinal comes
-    // back true when the figures are those taken at the end of sale.
-    bool GetVote(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm,
+    // `schedule` is the draw's complete schedule, which the caller has read from its stored
+    // file: it gives the teams, dates and start times of the nine matches. blnFinal comes back
+    // true when the figures are those taken at the end of sale.
+    bool GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QObject* objOwnerForm,
                  bool& blnFinal);
     VoteData Vote() const { return m_vote; }
 

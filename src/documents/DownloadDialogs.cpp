@@ -1,4 +1,4 @@
-#include "drawdata/DownloadDialogs.h"
+#include "documents/DownloadDialogs.h"
 
 #include "base/Platform.h"
 

@@ -1,4 +1,4 @@
-#include "drawdata/clsSchedule.h"
+#include "documents/clsSchedule.h"
 #include "support/FakePlatform.h"
 #include "support/OfficialSite.h"
 #include "support/RecordingConnectionWindow.h"

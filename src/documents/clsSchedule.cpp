@@ -1,8 +1,8 @@
-#include "drawdata/clsSchedule.h"
+#include "documents/clsSchedule.h"
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
-#include "drawdata/DownloadDialogs.h"
+#include "documents/DownloadDialogs.h"
 
 #include <QRegularExpression>
 #include <algorithm>

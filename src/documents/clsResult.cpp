@@ -1,6 +1,6 @@
-#include "drawdata/clsResult.h"
+#include "documents/clsResult.h"
 
-#include "drawdata/DownloadDialogs.h"
+#include "documents/DownloadDialogs.h"
 #include "drawdata/clsToto.h"
 
 namespace {

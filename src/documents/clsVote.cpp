@@ -1,7 +1,8 @@
-#include "drawdata/clsVote.h"
+#include "documents/clsVote.h"
 
 #include "base/NumberFormat.h"
-#include "drawdata/DownloadDialogs.h"
+#include "documents/DownloadDialogs.h"
+#include "documents/clsSchedule.h"
 
 namespace {
 
@@ -44,7 +45,9 @@ bool clsVote::GetVote(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
                 m_cancel = true;
             if (!m_cancel) {
                 bool blnFinal = false;
-                if (m_html.GetVote(lngKaisaikai, strKumi, m_owner, blnFinal)) {
+                ScheduleData schedule;
+                if (storedSchedule(lngKaisaikai, strKumi, schedule) &&
+                    m_html.GetVote(lngKaisaikai, schedule, m_owner, blnFinal)) {
                     record = m_html.Vote();
                     // Figures taken during the sale change until it ends: not worth keeping.
                     if (blnFinal)
@@ -56,6 +59,16 @@ bool clsVote::GetVote(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
     }
     m_vote = record;
     return IsComplete(record);
+}
+
+bool clsVote::storedSchedule(qint32 lngKaisaikai, const QString& strKumi,
+                             ScheduleData& schedule) const {
+    clsSchedule stored;
+    stored.Initialize(m_owner);
+    if (!stored.GetSchedule(lngKaisaikai, strKumi, clsSchedule::ReadFile, false))
+        return false;
+    schedule = stored.Schedule();
+    return true;
 }
 
 void clsVote::SaveDownloaded(const VoteData& data) {

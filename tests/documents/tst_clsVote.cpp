@@ -1,4 +1,4 @@
-#include "drawdata/clsVote.h"
+#include "documents/clsVote.h"
 #include "drawdata/clsXmlVote.h"
 #include "support/FakePlatform.h"
 #include "support/OfficialSite.h"
@@ -78,6 +78,24 @@ private Q_SLOTS:
         QCOMPARE(m_platform->texts(),
                  QStringList{u"インターネットよりダウンロードに失敗しました。"_s});
         QCOMPARE(m_platform->messages[0].title, u" 投票状況"_s);
+    }
+
+    void withoutACompleteStoredScheduleNothingIsDownloaded() {
+        QVERIFY(QFile::remove(
+            m_platform->path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s)));
+        ScheduleData incomplete = OfficialSite::schedule1234();
+        incomplete.Matches[4].Stadium.clear();
+        incomplete.Kaisaikai = 1235;
+        QVERIFY(OfficialSite::storeSchedule(incomplete));
+        m_site->serveVote(u"1234"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
+        m_site->serveVote(u"1235"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
+        clsVote vote;
+        vote.Initialize(nullptr);
+        QVERIFY(!vote.GetVote(1234, QString(), 3, false));
+        QVERIFY(!vote.GetVote(1235, QString(), 3, false));
+        QVERIFY(!vote.Unpublished());
+        QVERIFY(m_site->requestedTargets().isEmpty());
+        QVERIFY(m_platform->messages.isEmpty());
     }
 
     void legacyVoteFiles() {

@@ -1,4 +1,4 @@
-#include "drawdata/clsResult.h"
+#include "documents/clsResult.h"
 #include "support/FakePlatform.h"
 #include "support/OfficialSite.h"
 #include "support/RecordingConnectionWindow.h"

@@ -3,6 +3,7 @@
 #include "base/DateTime.h"
 #include "base/ErrorReporter.h"
 #include "base/clsFileSystemObject.h"
+#include "drawdata/ScheduleData.h"
 #include "drawdata/VoteData.h"
 #include "drawdata/clsXmlVote.h"
 #include "web/clsHtmlVote.h"
@@ -47,6 +48,9 @@ public:
 
 private:
     bool ready(const QString& operation) const;
+    // The votes are paired with the matches of the draw's complete stored schedule: without
+    // one nothing is downloaded.
+    bool storedSchedule(qint32 lngKaisaikai, const QString& strKumi, ScheduleData& schedule) const;
     void SaveDownloaded(const VoteData& data);
 
     clsXmlVote m_xml;
