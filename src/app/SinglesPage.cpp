@@ -19,10 +19,13 @@ SinglesPage::SinglesPage(QWidget* parent) : QWidget(parent) {
 
     m_base = hostArea(this, QStringLiteral("picSingleBase"), QRect(8, 32, 916, 556));
     m_base->setAutoFillBackground(true);
-    m_hosts.matchList = hostArea(m_base, QStringLiteral("picSGame"), QRect(6, 6, 172, 272));
+    // The match list and the counts begin one header above the first row of marks, so that
+    // their match rows stand beside the marks; the summary's first single column under the first
+    // column of marks.
+    m_hosts.matchList = hostArea(m_base, QStringLiteral("picSGame"), QRect(6, 12, 172, 266));
     m_hosts.marks = hostArea(m_base, QStringLiteral("picSingle"), QRect(184, 6, 536, 272));
-    m_hosts.counts = hostArea(m_base, QStringLiteral("picCount"), QRect(726, 6, 184, 272));
-    m_hosts.summary = hostArea(m_base, QStringLiteral("picSList"), QRect(72, 290, 640, 146));
+    m_hosts.counts = hostArea(m_base, QStringLiteral("picCount"), QRect(726, 12, 184, 266));
+    m_hosts.summary = hostArea(m_base, QStringLiteral("picSList"), QRect(75, 290, 640, 146));
 
     QPushButton* addByMarks = button(m_base, QStringLiteral("数値で追加"), QRect(726, 300, 180, 30),
                                      QStringLiteral("cmdSingleAdd2"));

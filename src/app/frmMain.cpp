@@ -28,10 +28,14 @@
 #include "results/clsTResult.h"
 #include "results/clsTResultCheck.h"
 #include "singles/DuplicateSingles.h"
-#include "singles/SingleCodec.h"
+#include "singles/MarkAreaLayout.h"
+#include "singles/clsTSingle.h"
+#include "singles/clsTSingleDraw.h"
+#include "singles/clsTSingleGame.h"
 #include "singles/clsTSingleSort.h"
 #include "web/clsVantrelDownload.h"
 #include "widgets/NumberBox.h"
+#include "widgets/PageTurnImage.h"
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
 
@@ -65,6 +69,7 @@ frmMain::frmMain(QWidget* parent)
     connectMenus();
     createContent();
     bindCheckPage();
+    bindSinglesPage();
     connectPages();
 }
 
@@ -108,6 +113,10 @@ void frmMain::connectMenus() {
     runOn(m.sortByHits, &QAction::triggered, [this] { SortResult(); });
     runOn(m.removeDuplicates, &QAction::triggered, [this] { RemoveDuplicates(); });
     runOn(m.singleAddByMarks, &QAction::triggered, [this] { AddByMarks(); });
+    runOn(m.selectAll, &QAction::triggered, [this] { m_single->SetAllSelect(true); });
+    runOn(m.selectNone, &QAction::triggered, [this] { m_single->SetAllSelect(false); });
+    runOn(m.singleAdd, &QAction::triggered, [this] { m_single->Add(); });
+    runOn(m.singleDelete, &QAction::triggered, [this] { m_single->SelectDelete(); });
     connect(m.editMenu, &QMenu::aboutToShow, this, &frmMain::applyEditMenuRules);
 
     for (int i = 0; i < 3; ++i)
@@ -168,6 +177,36 @@ void frmMain::bindCheckPage() {
     connect(m_game, &clsTGame::VoteClick, this, [this] { m_result->CountVisible(true); });
 }
 
+void frmMain::bindSinglesPage() {
+    const SinglesPage::ViewHosts& hosts = m_singlesPage->viewHosts();
+    m_singleGame = new clsTSingleGame(this);
+    // Match rows as high as the rows of marks beside them.
+    m_singleGame->Initialize(hosts.matchList, MarkAreaLayout::RowPitch);
+    m_single = new clsTSingle(this);
+    m_single->Initialize(hosts.marks, hosts.counts, hosts.summary);
+    m_single->setSingleCountLabel(hosts.pageBar->countLabel());
+    m_single->setPageLabel(hosts.pageBar->pageLabel());
+    m_single->setMovePreviousImage(hosts.pageBar->previousImage());
+    m_single->setMoveNextImage(hosts.pageBar->nextImage());
+    m_single->setMovePreviousImageDisable(PageTurnImage::picture(PageTurnImage::Previous, false));
+    m_single->setMoveNextImageDisable(PageTurnImage::picture(PageTurnImage::Next, false));
+
+    connect(m_single, &clsTSingle::ChangeValue, this, [this](qint32 position, qint32 single) {
+        m_singles[static_cast<std::size_t>(position)] = single;
+    });
+    connect(m_single, &clsTSingle::ChangeCount, this,
+            [this](qint32 count, const std::vector<qint32>& singles) {
+                m_singles.assign(singles.begin(), singles.begin() + count);
+                m_single->SetSingle(count, m_singles);
+            });
+    connect(m_single, &clsTSingle::ChangeFrame, this, [this](const SingleFrame& frame) {
+        m_singleFrame = frame;
+        m_single->SetSingleFrame(m_singleFrame, m_showZero);
+    });
+    connect(m_single, &clsTSingle::ChangeLock, this,
+            [this](bool locked) { m_single->setEditLock(locked); });
+}
+
 const clsTResultCheck& frmMain::resultCheck() const {
     return m_result->Check();
 }
@@ -181,6 +220,8 @@ void frmMain::connectPages() {
     runOn(m_home, &HomePage::makerDownloadClicked, [this] { VantrelDownload(); });
     runOn(m_home, &HomePage::userTeamNamesClicked, [this] { UserTeamNames(); });
     runOn(m_singlesPage, &SinglesPage::addByMarksClicked, [this] { AddByMarks(); });
+    runOn(m_singlesPage, &SinglesPage::addClicked, [this] { m_single->Add(); });
+    runOn(m_singlesPage, &SinglesPage::deleteClicked, [this] { m_single->SelectDelete(); });
     connect(m_singlesPage, &SinglesPage::sortClicked, this, &frmMain::showSortPopup);
     runOn(m_checkPage, &CheckPage::sortByHitsClicked, [this] { SortResult(); });
     runOn(m_checkPage, &CheckPage::showNextClicked, [this] { ShowNextResult(); });
@@ -292,6 +333,14 @@ void frmMain::ShowPage(int page) {
     m_tabs->setCurrent(page);
     if (page == 0)
         refreshSchedulePanel();
+    if (page == 1) {
+        m_singleGame->SetScheduleData(m_tmain->Schedule());
+        m_single->SetVoteData(m_tmain->Vote());
+        m_single->SetSingle(static_cast<qint32>(m_singles.size()), m_singles);
+        m_single->MovePage(0);
+        m_single->SetSingleFrame(m_singleFrame, m_showZero);
+        m_single->MovePage(0);
+    }
     if (page == 2) {
         m_game->Schedure(m_tmain->Schedule());
         m_game->Vote(m_tmain->Vote());
@@ -306,6 +355,9 @@ void frmMain::ShowPage(int page) {
     for (QWidget* p : pages)
         p->hide();
     pages[static_cast<std::size_t>(page)]->show();
+    // The keyboard works the singles at once.
+    if (page == 1)
+        m_single->draw()->area()->setFocus();
 }
 
 void frmMain::refreshSchedulePanel() {
@@ -554,18 +606,13 @@ void frmMain::RemoveDuplicates() {
 
 void frmMain::AddByMarks() {
     const QString marks = frmNumbers::ShowDialog(this);
-    if (marks.isEmpty())
-        return;
-    SingleCodec::Marks kousei{};
-    for (int k = 0; k < SingleCodec::MatchCount; ++k)
-        kousei[static_cast<std::size_t>(k)] = static_cast<quint8>(marks.at(k).unicode() - u'0');
-    std::vector<qint32> singles = m_singles;
-    singles.push_back(SingleCodec::encode(kousei));
-    setSingleList(std::move(singles));
+    if (!marks.isEmpty())
+        m_single->AddEx(marks);
 }
 
 void frmMain::TogglePercent() {
     m_showPercent = m_menus->viewPercent->isChecked();
+    m_single->setSinglePercent(m_showPercent);
     m_result->Percent(m_showPercent);
 }
 

@@ -9,6 +9,8 @@
 
 class CheckPage;
 class clsTGame;
+class clsTSingle;
+class clsTSingleGame;
 class clsTResult;
 class clsTResultCheck;
 class clsVantrelDownload;
@@ -79,6 +81,9 @@ public:
     clsTResult* resultView() const { return m_result; }
     const clsTResultCheck& resultCheck() const;
     clsTGame* gamePanel() const { return m_game; }
+    // The singles page's view and its match list.
+    clsTSingle* singleView() const { return m_single; }
+    clsTSingleGame* singleMatchList() const { return m_singleGame; }
     // The result-mark table's pop-up menu, whose only item is 「中止」.
     QMenu* resultMarkPopup() const { return m_popup7; }
 
@@ -96,6 +101,7 @@ private:
     void createContent();
     void connectPages();
     void bindCheckPage();
+    void bindSinglesPage();
     void applyColourScheme();
     void placeWindow();
     void layoutContent();
@@ -137,6 +143,8 @@ private:
     clsTMain* m_tmain;
     clsTResult* m_result = nullptr;
     clsTGame* m_game = nullptr;
+    clsTSingle* m_single = nullptr;
+    clsTSingleGame* m_singleGame = nullptr;
     QMenu* m_popup7 = nullptr;
     std::unique_ptr<clsVantrelDownload> m_vantrel;
     QScrollArea* m_scroller = nullptr;

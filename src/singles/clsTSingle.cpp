@@ -58,21 +58,21 @@ void clsTSingle::setPageLabel(QLabel* label) {
 
 void clsTSingle::setMovePreviousImage(PageTurnImage* image) {
     m_previous = image;
-    m_previousEnabled = image->currentPicture();
+    m_previousEnabled = image->pixmap();
     connect(image, &PageTurnImage::clicked, this, &clsTSingle::movePrevious);
 }
 
 void clsTSingle::setMoveNextImage(PageTurnImage* image) {
     m_next = image;
-    m_nextEnabled = image->currentPicture();
+    m_nextEnabled = image->pixmap();
     connect(image, &PageTurnImage::clicked, this, &clsTSingle::moveNext);
 }
 
-void clsTSingle::setMovePreviousImageDisable(const QIcon& picture) {
+void clsTSingle::setMovePreviousImageDisable(const QPixmap& picture) {
     m_previousDisabled = picture;
 }
 
-void clsTSingle::setMoveNextImageDisable(const QIcon& picture) {
+void clsTSingle::setMoveNextImageDisable(const QPixmap& picture) {
     m_nextDisabled = picture;
 }
 
@@ -129,12 +129,12 @@ void clsTSingle::showPageTurners() {
         m_pageLabel->setText(QString::number(m_page + 1) + u'／' + QString::number(m_lastPage + 1));
     if (m_previous) {
         const bool first = m_page == 0;
-        m_previous->setPicture(first ? m_previousDisabled : m_previousEnabled);
+        m_previous->setPixmap(first ? m_previousDisabled : m_previousEnabled);
         m_previous->setCursor(first ? Qt::ArrowCursor : Qt::PointingHandCursor);
     }
     if (m_next) {
         const bool last = m_page == m_lastPage;
-        m_next->setPicture(last ? m_nextDisabled : m_nextEnabled);
+        m_next->setPixmap(last ? m_nextDisabled : m_nextEnabled);
         m_next->setCursor(last ? Qt::ArrowCursor : Qt::PointingHandCursor);
     }
 }

@@ -7,8 +7,8 @@
 #include "singles/clsTSingleFrame.h"
 #include "widgets/MarkAreaWidget.h"
 
-#include <QIcon>
 #include <QObject>
+#include <QPixmap>
 #include <QPointer>
 #include <memory>
 #include <span>
@@ -43,8 +43,8 @@ public:
     // The images' current pictures become the enabled pictures.
     void setMovePreviousImage(PageTurnImage* image);
     void setMoveNextImage(PageTurnImage* image);
-    void setMovePreviousImageDisable(const QIcon& picture);
-    void setMoveNextImageDisable(const QIcon& picture);
+    void setMovePreviousImageDisable(const QPixmap& picture);
+    void setMoveNextImageDisable(const QPixmap& picture);
     // Counts or percentages in the counts panel.
     void setSinglePercent(bool blnValue);
     void setEditLock(bool blnValue) { m_editLock = blnValue; }
@@ -104,10 +104,10 @@ private:
     QPointer<QLabel> m_pageLabel;
     QPointer<PageTurnImage> m_previous;
     QPointer<PageTurnImage> m_next;
-    QIcon m_previousEnabled;
-    QIcon m_previousDisabled;
-    QIcon m_nextEnabled;
-    QIcon m_nextDisabled;
+    QPixmap m_previousEnabled;
+    QPixmap m_previousDisabled;
+    QPixmap m_nextEnabled;
+    QPixmap m_nextDisabled;
 
     std::unique_ptr<clsTSingleDraw> m_draw;
     std::unique_ptr<clsTCount> m_count;

@@ -56,7 +56,7 @@ private:
 } // namespace
 
 PageTurnImage::PageTurnImage(Direction direction, QWidget* parent) : QLabel(parent) {
-    setPicture(pictureIcon(direction, true));
+    setPixmap(picture(direction, true));
     setFixedSize(PictureSize);
     setCursor(Qt::PointingHandCursor);
 }
@@ -67,16 +67,6 @@ QIcon PageTurnImage::pictureIcon(Direction direction, bool enabled) {
 
 QPixmap PageTurnImage::picture(Direction direction, bool enabled) {
     return pictureIcon(direction, enabled).pixmap(PictureSize, qApp->devicePixelRatio());
-}
-
-void PageTurnImage::setPicture(const QIcon& picture) {
-    m_picture = picture;
-    update();
-}
-
-void PageTurnImage::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_picture.paint(&p, rect());
 }
 
 void PageTurnImage::mousePressEvent(QMouseEvent* event) {

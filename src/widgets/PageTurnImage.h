@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QLabel>
 
-// A clickable picture of a page-turn arrow. The pictures are the program's own and are drawn at
-// the screen's pixel ratio; a view may give it other pictures and switch between its enabled and
+// A clickable picture of a page-turn arrow. The pictures are the program's own, drawn at the
+// screen's pixel ratio; a view may give it other pictures and switch between its enabled and
 // disabled ones. The second press of a double click counts as a click of its own.
 class PageTurnImage : public QLabel {
     Q_OBJECT
@@ -17,20 +17,13 @@ public:
 
     // The arrow as a picture that draws itself sharp at any size and pixel ratio.
     static QIcon pictureIcon(Direction direction, bool enabled);
-    // The same at the application's pixel ratio.
+    // The same drawn at the application's pixel ratio.
     static QPixmap picture(Direction direction, bool enabled);
-
-    void setPicture(const QIcon& picture);
-    const QIcon& currentPicture() const { return m_picture; }
 
 Q_SIGNALS:
     void clicked();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-
-private:
-    QIcon m_picture;
 };
