@@ -1,11 +1,13 @@
 #include "base/clsFileStream.h"
 
+#include "base/AtomicFileWriter.h"
+#include "base/FileErrorText.h"
 #include "base/RuntimeError.h"
 #include "base/ShiftJis.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 
 clsFileStream::clsFileStream() : m_reporter(QStringLiteral("clsFileStream")) {}
 
@@ -23,18 +25,10 @@ bool clsFileStream::saveBytes(const QString& operation, const QString& strPath,
     if (!m_fso.FolderCheck(m_fso.GetParentFolderName(fullPath)))
         return false;
     try {
-        QSaveFile file(fullPath);
-        if (!file.open(QIODevice::WriteOnly))
-            throw RuntimeError::fileIo(file.errorString());
-        // commit() of this Qt version renames even after a failed flush, so the flush is
-        // checked here; a short write must never replace the previous file.
-        if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            throw RuntimeError::fileIo(reason);
-        }
-        if (!file.commit())
-            throw RuntimeError::fileIo(file.errorString());
+        AtomicFileWriter file(fullPath);
+        file.open();
+        file.write(bytes);
+        file.commit();
         return true;
     } catch (const RuntimeError& e) {
         if (ErrMessage)
@@ -54,11 +48,12 @@ bool clsFileStream::LoadFromFile(const QString& strPath, QString& strText) {
     }
     try {
         QFile file(fullPath);
+        errno = 0;
         if (!file.open(QIODevice::ReadOnly))
-            throw RuntimeError::fileIo(file.errorString());
+            throw FileErrorText::ioError(fullPath, errno);
         QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            throw RuntimeError::fileIo(file.errorString());
+            throw FileErrorText::ioError(fullPath, errno);
         // A NUL byte ends the text; in Shift_JIS it never occurs inside a character.
         const qsizetype nul = bytes.indexOf('\0');
         if (nul >= 0)

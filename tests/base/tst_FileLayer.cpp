@@ -1,11 +1,15 @@
+#include "base/AtomicFileWriter.h"
+#include "base/FileErrorText.h"
 #include "base/clsFileStream.h"
 #include "base/clsFileSystemObject.h"
 #include "support/FakePlatform.h"
 #include "support/FileSizeLimit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <cerrno>
 
 class tst_FileLayer : public QObject {
     Q_OBJECT
@@ -23,6 +27,10 @@ private Q_SLOTS:
     void missingFileIsReportedOnlyWhenAsked();
     void failedSaveKeepsThePreviousFile();
     void binaryFilesAreWrittenUnchanged();
+    void writeFailureNamesTheFileAndItsCause();
+    void causesOfCommonFailuresAreJapanese_data();
+    void causesOfCommonFailuresAreJapanese();
+    void saveRemovesOnlyOldLeftoversOfThatFile();
 
 private:
     QByteArray readBytes(const QString& relative) const {
@@ -185,6 +193,86 @@ void tst_FileLayer::binaryFilesAreWrittenUnchanged() {
     const QByteArray bytes("\x00\xff\r\n\x1a", 5);
     QVERIFY(stream.SaveToBinaryFile(QStringLiteral("bin/x.dat"), bytes));
     QCOMPARE(readBytes(QStringLiteral("bin/x.dat")), bytes);
+}
+
+void tst_FileLayer::writeFailureNamesTheFileAndItsCause() {
+    clsFileStream stream;
+    {
+        const FileSizeLimit limit(10);
+        QVERIFY(!stream.SaveToBinaryFile(QStringLiteral("big.dat"), QByteArray(100, 'x')));
+    }
+    // Nothing is written where the folder cannot be created: a file stands in its way.
+    QVERIFY(stream.SaveToFile(QStringLiteral("plain"), QStringLiteral("x")));
+    QVERIFY(!stream.SaveToFile(QStringLiteral("plain/sub/a.txt"), QStringLiteral("x")));
+    AtomicFileWriter inMissingFolder(m_platform->path(QStringLiteral("none/a.txt")));
+    try {
+        inMissingFolder.open();
+        QFAIL("opened in a missing folder");
+    } catch (const RuntimeError& e) {
+        QCOMPARE(e.number(), int(RuntimeError::FileIo));
+        QCOMPARE(e.description(),
+                 QStringLiteral("ファイル I/O エラーです。\r\n") +
+                     m_platform->path(QStringLiteral("none/a.txt")) +
+                     QStringLiteral("\r\nフォルダーまたはファイルが見つかりません。"));
+    }
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text,
+             QStringLiteral("ファイル I/O エラーです。\r\n") +
+                 m_platform->path(QStringLiteral("big.dat")) +
+                 QStringLiteral("\r\nファイルが大きすぎます。 ( 75 )"));
+    QCOMPARE(m_platform->messages[0].title,
+             QStringLiteral("Kelvor mini / clsFileStream / SaveToBinaryFile"));
+    QVERIFY(!QFile::exists(m_platform->path(QStringLiteral("big.dat"))));
+}
+
+void tst_FileLayer::causesOfCommonFailuresAreJapanese_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("disk full") << ENOSPC << QStringLiteral("ディスクの空き容量が不足しています。");
+    QTest::newRow("quota") << EDQUOT << QStringLiteral("ディスクの空き容量が不足しています。");
+    QTest::newRow("too large") << EFBIG << QStringLiteral("ファイルが大きすぎます。");
+    QTest::newRow("denied") << EACCES << QStringLiteral("アクセスが拒否されました。");
+    QTest::newRow("read-only") << EROFS << QStringLiteral("読み取り専用のファイル システムです。");
+    QTest::newRow("missing") << ENOENT
+                             << QStringLiteral("フォルダーまたはファイルが見つかりません。");
+    QTest::newRow("unknown") << 0 << QStringLiteral("原因はわかりません。");
+    QTest::newRow("other") << EXDEV << QStringLiteral("システム エラー %1 です。").arg(EXDEV);
+}
+
+void tst_FileLayer::causesOfCommonFailuresAreJapanese() {
+    QFETCH(int, number);
+    QFETCH(QString, cause);
+    QCOMPARE(FileErrorText::cause(number), cause);
+}
+
+void tst_FileLayer::saveRemovesOnlyOldLeftoversOfThatFile() {
+    clsFileStream stream;
+    QVERIFY(stream.SaveToFile(QStringLiteral("d/keep.txt"), QStringLiteral("old")));
+    const QDateTime past = QDateTime::currentDateTime().addDays(-1);
+    const auto make = [&](const char* name, bool old) {
+        QFile f(m_platform->path(QStringLiteral("d/") + QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("partial");
+        QVERIFY(f.flush());
+        if (old)
+            QVERIFY(f.setFileTime(past, QFileDevice::FileModificationTime));
+    };
+    make("keep.txt.Ab3xYz", true);
+    make("keep.txt.Qq0000", false); // younger than the program: a save in progress
+    make("keep.txt.Ab3xY", true);
+    make("keep.txt.Ab3xYz7", true);
+    make("keep.txt.Ab-xYz", true);
+    make("other.txt.Ab3xYz", true);
+    make("keep.txtAAb3xYz", true);
+    QVERIFY(QDir(m_platform->path(QStringLiteral("d"))).mkdir(QStringLiteral("keep.txt.Folder")));
+    QVERIFY(stream.SaveToFile(QStringLiteral("d/keep.txt"), QStringLiteral("new")));
+    QCOMPARE(readBytes(QStringLiteral("d/keep.txt")), QByteArray("new"));
+    QDir folder(m_platform->path(QStringLiteral("d")));
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+             (QStringList{QStringLiteral("keep.txt"), QStringLiteral("keep.txt.Ab-xYz"),
+                          QStringLiteral("keep.txt.Ab3xY"), QStringLiteral("keep.txt.Ab3xYz7"),
+                          QStringLiteral("keep.txt.Folder"), QStringLiteral("keep.txt.Qq0000"),
+                          QStringLiteral("keep.txtAAb3xYz"), QStringLiteral("other.txt.Ab3xYz")}));
 }
 
 QTEST_GUILESS_MAIN(tst_FileLayer)
