@@ -1,5 +1,7 @@
 #include "io/clsTFileCSV.h"
 
+#include "base/AtomicFileWriter.h"
+#include "base/FileErrorText.h"
 #include "base/NumberFormat.h"
 #include "base/Platform.h"
 #include "base/RuntimeError.h"
@@ -9,8 +11,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
+#include <cerrno>
 #include <limits>
 #include <new>
 
@@ -27,37 +29,66 @@ RuntimeError outOfMemory() {
     return {RuntimeError::OutOfMemory, QStringLiteral("メモリが不足しています。")};
 }
 
-// The bytes of a whole file, mapped when the system allows it.
-class FileBytes {
+// Reads a file from its start in blocks of whole lines, so that a large file never sits in memory
+// as a whole and a file that another program shortens meanwhile only reads short.
+class LineBlocks {
 public:
-    explicit FileBytes(const QString& path) : m_file(path) {
-        if (!QFileInfo(path).isFile())
+    explicit LineBlocks(const QString& fullPath) : m_path(fullPath), m_file(fullPath) {
+        if (!QFileInfo(fullPath).isFile())
             throw RuntimeError::fileNotFound();
+        errno = 0;
         if (!m_file.open(QIODevice::ReadOnly))
-            throw RuntimeError::fileIo(m_file.errorString());
-        const qint64 size = m_file.size();
-        if (size > 0) {
-            if (uchar* mapped = m_file.map(0, size)) {
-                m_data = reinterpret_cast<const char*>(mapped);
-                m_size = size;
-                return;
-            }
-        }
-        m_copy = m_file.readAll();
-        if (m_file.error() != QFileDevice::NoError)
-            throw RuntimeError::fileIo(m_file.errorString());
-        m_data = m_copy.constData();
-        m_size = m_copy.size();
+            throw FileErrorText::ioError(fullPath, errno);
     }
 
-    const char* begin() const { return m_data; }
-    const char* end() const { return m_data + m_size; }
+    // The next lines: every line of the block ends inside it, and a line end CR LF is never
+    // split; only the file's last line may lack its line end. False at the end of the file.
+    bool next(const char*& begin, const char*& end) {
+        m_buffer.remove(0, m_handedOut);
+        m_handedOut = 0;
+        while (!m_atEnd) {
+            const qsizetype kept = m_buffer.size();
+            m_buffer.resize(kept + BlockSize);
+            errno = 0;
+            const qint64 got = m_file.read(m_buffer.data() + kept, BlockSize);
+            if (got < 0)
+                throw FileErrorText::ioError(m_path, errno);
+            m_buffer.resize(kept + got);
+            m_bytesRead += got;
+            m_atEnd = got == 0;
+            m_handedOut = m_atEnd ? m_buffer.size() : completeLines();
+            if (m_handedOut > 0)
+                break;
+        }
+        begin = m_buffer.constData();
+        end = begin + m_handedOut;
+        return m_handedOut > 0;
+    }
+
+    qint64 bytesRead() const { return m_bytesRead; }
 
 private:
+    static constexpr qint64 BlockSize = 4 << 20;
+
+    // The length of the leading complete lines in the buffer; a CR as its last byte may be the
+    // first half of CR LF and waits for the next block.
+    qsizetype completeLines() const {
+        qsizetype i = m_buffer.size();
+        while (i > 0) {
+            const char c = m_buffer.at(i - 1);
+            if (c == '\n' || (c == '\r' && i < m_buffer.size()))
+                return i;
+            --i;
+        }
+        return 0;
+    }
+
+    QString m_path;
     QFile m_file;
-    QByteArray m_copy;
-    const char* m_data = nullptr;
-    qint64 m_size = 0;
+    QByteArray m_buffer;
+    qsizetype m_handedOut = 0;
+    qint64 m_bytesRead = 0;
+    bool m_atEnd = false;
 };
 
 // Bit 7 of each byte is set where the byte of `word` equals the byte repeated in `pattern`.
@@ -192,19 +223,16 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
     const qint32 maximum = qMax(lngSCount - 1, 0);
     const auto progress =
         Platform::current().openProgress(QStringLiteral("CSVファイルに保存中"), maximum);
-    QSaveFile file(m_fso.GetFullPath(strFileName));
+    AtomicFileWriter file(m_fso.GetFullPath(strFileName));
     try {
         if (lngSCount < 0 || std::size_t(lngSCount) > lngSingle.size())
             throw RuntimeError::subscriptOutOfRange();
-        if (!file.open(QIODevice::WriteOnly))
-            throw RuntimeError::fileIo(file.errorString());
+        file.open();
         // Written in large blocks; the progress still moves every 1001 lines.
         QByteArray buffer(BufferLines * (LineLength + 2), Qt::Uninitialized);
         char* out = buffer.data();
         const auto flush = [&] {
-            const qint64 length = out - buffer.constData();
-            if (file.write(buffer.constData(), length) != length)
-                throw RuntimeError::fileIo(file.errorString());
+            file.write(buffer.constData(), out - buffer.constData());
             out = buffer.data();
         };
         qint32 sinceUpdate = 0;
@@ -228,15 +256,10 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
         }
         flush();
         progress->setValue(maximum);
-        // commit() of this Qt version renames even after its own flush failed (a full disk), so
-        // the last block is flushed and checked here first.
-        if (!file.flush())
-            throw RuntimeError::fileIo(file.errorString());
-        if (!file.commit())
-            throw RuntimeError::fileIo(file.errorString());
+        file.commit();
         return true;
     } catch (const RuntimeError& e) {
-        file.cancelWriting();
+        file.cancel();
         m_reporter.runtimeError(QStringLiteral("CsvSave_Sub"), e);
         return false;
     }
@@ -247,8 +270,17 @@ bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
     const WaitCursor wait;
     auto progress = Platform::current().openProgress(QStringLiteral("CSVデータ数の取得中"), 1);
     try {
-        const FileBytes bytes(m_fso.GetFullPath(strFileName));
-        const qint64 lines = countLines(bytes.begin(), bytes.end());
+        const QString fullPath = m_fso.GetFullPath(strFileName);
+        qint64 lines = 0;
+        qint64 size = 0;
+        {
+            LineBlocks blocks(fullPath);
+            const char* begin = nullptr;
+            const char* end = nullptr;
+            while (blocks.next(begin, end))
+                lines += countLines(begin, end);
+            size = blocks.bytesRead();
+        }
         if (lines > std::numeric_limits<qint32>::max())
             throw RuntimeError::overflow();
         if (lines == 0) {
@@ -265,31 +297,39 @@ bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
         progress->setMessage(QStringLiteral("CSVファイルの読込中"));
         progress->setMaximum(lines);
 
+        LineBlocks blocks(fullPath);
         qint32 sinceUpdate = 0;
-        const char* const last = bytes.end();
-        const char* p = bytes.begin();
-        for (qint32 read = 0; read < lines; ++read) {
-            // Most lines are as the program writes them: try that form before scanning.
-            const char* end = nullptr;
-            qint32 number = -1;
-            if (last - p > LineLength && (p[LineLength] == '\r' || p[LineLength] == '\n')) {
-                number = plainSingle(p);
+        qint64 read = 0;
+        const char* p = nullptr;
+        const char* last = nullptr;
+        while (blocks.next(p, last)) {
+            while (p < last) {
+                // Most lines are as the program writes them: try that form before scanning.
+                const char* end = nullptr;
+                qint32 number = -1;
+                if (last - p > LineLength && (p[LineLength] == '\r' || p[LineLength] == '\n')) {
+                    number = plainSingle(p);
+                    if (number >= 0)
+                        end = p + LineLength;
+                }
+                if (!end) {
+                    end = lineEnd(p, last);
+                    number = lineSingle(p, end);
+                }
+                if (++read > lines)
+                    throw FileErrorText::changedWhileReading(fullPath);
                 if (number >= 0)
-                    end = p + LineLength;
-            }
-            if (!end) {
-                end = lineEnd(p, last);
-                number = lineSingle(p, end);
-            }
-            if (number >= 0)
-                singles.push_back(number);
-            p = nextLine(end, last);
-            if (++sinceUpdate == LinesPerUpdate) {
-                sinceUpdate = 0;
-                progress->setValue(read + 1);
-                Platform::current().processEvents();
+                    singles.push_back(number);
+                p = nextLine(end, last);
+                if (++sinceUpdate == LinesPerUpdate) {
+                    sinceUpdate = 0;
+                    progress->setValue(read);
+                    Platform::current().processEvents();
+                }
             }
         }
+        if (read != lines || blocks.bytesRead() != size)
+            throw FileErrorText::changedWhileReading(fullPath);
         const qint32 count = qint32(singles.size());
         // Positions of skipped lines stay behind the count, as zeros.
         singles.resize(std::size_t(lines), 0);

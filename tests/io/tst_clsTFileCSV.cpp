@@ -2,6 +2,7 @@
 #include "support/FakePlatform.h"
 #include "support/FileSizeLimit.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
@@ -20,6 +21,48 @@ void write(const QString& path, const QByteArray& bytes) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
+
+// Forwards to the recording platform and shortens a file when the load enters its second pass,
+// as another program might.
+class ShorteningPlatform final : public Platform {
+public:
+    ShorteningPlatform(FakePlatform& fake, QString path) : m_fake(fake), m_path(std::move(path)) {
+        Platform::install(this);
+    }
+    ~ShorteningPlatform() override { Platform::install(&m_fake); }
+    ShorteningPlatform(const ShorteningPlatform&) = delete;
+    ShorteningPlatform& operator=(const ShorteningPlatform&) = delete;
+
+    void showMessage(const QString& text, const QString& title, MessageIcon icon) override {
+        m_fake.showMessage(text, title, icon);
+    }
+    bool askYesNo(const QString& text, const QString& title, MessageIcon icon,
+                  bool defaultYes) override {
+        return m_fake.askYesNo(text, title, icon, defaultYes);
+    }
+    QString programFolder() const override { return m_fake.programFolder(); }
+    DateTime now() const override { return m_fake.now(); }
+    void setWaitCursor(bool on) override { m_fake.setWaitCursor(on); }
+    void processEvents() override { m_fake.processEvents(); }
+    std::unique_ptr<ProgressWindow> openProgress(const QString&, qint64) override {
+        return std::make_unique<Window>(m_path);
+    }
+
+private:
+    class Window final : public ProgressWindow {
+    public:
+        explicit Window(QString path) : m_path(std::move(path)) {}
+        void setValue(qint64) override {}
+        void setMessage(const QString&) override { QFile::resize(m_path, 100); }
+        void setMaximum(qint64) override {}
+
+    private:
+        QString m_path;
+    };
+
+    FakePlatform& m_fake;
+    QString m_path;
+};
 
 } // namespace
 
@@ -90,6 +133,28 @@ private Q_SLOTS:
         QVERIFY(!saved);
         QCOMPARE(readAll(path), QByteArray("1,1,1,1,1,1,1,1,1\r\n"));
         QCOMPARE(m_platform->messages.size(), 1);
+    }
+
+    // The report names the file and the cause; a leftover of a killed save is cleared away.
+    void saveReportsTheFileAndClearsLeftovers() {
+        clsTFileCSV csv;
+        const std::vector<qint32> list(10, 0);
+        const QString missing = m_platform->path(QStringLiteral("no folder/x.csv"));
+        QVERIFY(!csv.CsvSave(missing, 10, list));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text,
+                 QStringLiteral("ファイル I/O エラーです。\r\n") + missing +
+                     QStringLiteral("\r\nフォルダーまたはファイルが見つかりません。 ( 75 )"));
+        const QString path = m_platform->path(QStringLiteral("t.csv"));
+        write(path + QStringLiteral(".k9Zq0B"), "0,0,0\r\n");
+        QFile leftover(path + QStringLiteral(".k9Zq0B"));
+        QVERIFY(leftover.open(QIODevice::Append));
+        QVERIFY(leftover.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        leftover.close();
+        QVERIFY(csv.CsvSave(path, 1, list));
+        QVERIFY(!QFile::exists(path + QStringLiteral(".k9Zq0B")));
+        QCOMPARE(readAll(path), QByteArray("0,0,0,0,0,0,0,0,0\r\n"));
     }
 
     void load_data() {
@@ -241,6 +306,53 @@ private Q_SLOTS:
             QVERIFY(clsTFileCSV().CsvLoad(path, count, singles));
             QCOMPARE(qint64(singles.size()), lines);
         }
+    }
+
+    // Lines and CR LF pairs that straddle the reader's 4 MB blocks read as anywhere else.
+    void linesAcrossBlockBoundaries_data() {
+        QTest::addColumn<int>("shift");
+        for (int shift : {-22, -21, -20, -2, -1, 0, 1})
+            QTest::newRow(QByteArray::number(shift).constData()) << shift;
+    }
+    void linesAcrossBlockBoundaries() {
+        QFETCH(int, shift);
+        constexpr qsizetype Block = 4 << 20;
+        // A long line of blanks places the boundary anywhere in the lines after it.
+        QByteArray bytes(Block - 19 * 3 + shift, ' ');
+        bytes += "\r\n";
+        const QByteArray line("1,2,0,1,2,0,1,2,0\r\n");
+        const QByteArray crOnly("2,2,0,0,1,1,2,2,0\r");
+        for (int i = 0; i < 3; ++i)
+            bytes += line;
+        bytes += crOnly + line + crOnly + QByteArray("0,0,0,0,0,0,0,0,1");
+        const QString path = m_platform->path(QStringLiteral("blocks.csv"));
+        write(path, bytes);
+        qint32 count = 0;
+        std::vector<qint32> singles;
+        QVERIFY(clsTFileCSV().CsvLoad(path, count, singles));
+        const qint32 a = 1 + 2 * 3 + 0 + 1 * 27 + 2 * 81 + 0 + 1 * 729 + 2 * 2187;
+        const qint32 b = 2 + 2 * 3 + 1 * 81 + 1 * 243 + 2 * 729 + 2 * 2187;
+        QCOMPARE(count, 7);
+        QCOMPARE(singles, (std::vector<qint32>{a, a, a, b, a, b, 6561, 0}));
+    }
+
+    // A file that another program shortens between the two passes is a reported failure.
+    void fileShortenedDuringTheLoadIsReported() {
+        const QString path = m_platform->path(QStringLiteral("short.csv"));
+        write(path, QByteArray("0,1,2,0,1,2,0,1,2\r\n").repeated(3000));
+        qint32 count = 3;
+        std::vector<qint32> singles{1, 2, 3};
+        {
+            const ShorteningPlatform shortening(*m_platform, path);
+            QVERIFY(!clsTFileCSV().CsvLoad(path, count, singles));
+        }
+        QCOMPARE(count, 3);
+        QCOMPARE(singles, (std::vector<qint32>{1, 2, 3}));
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].text,
+                 QStringLiteral("ファイル I/O エラーです。\r\n") + path +
+                     QStringLiteral("\r\n読み込み中にファイルが変更されました。 ( 75 )"));
+        QCOMPARE(m_platform->waitCursorDepth, 0);
     }
 
     void fileName_data() {
