@@ -1,3 +1,4 @@
+#include "analysis/AnalysisTexts.h"
 #include "analysis/BestGradeMap.h"
 #include "analysis/GradeChances.h"
 #include "analysis/ListAnalysis.h"
@@ -377,6 +378,23 @@ private Q_SLOTS:
         QCOMPARE(w.rows[1].reach[1], (WhatIfTable::Reach{2, 3, 4}));
         QCOMPARE(w.rows[1].reach[0], (WhatIfTable::Reach{1, 4, 4}));
         QCOMPARE(w.rows[1].bestOutcome, 1);
+    }
+
+    // Chances from certainty down to the odds of one single, as the window writes them.
+    void chanceTexts_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("none") << 0.0 << QStringLiteral("0%");
+        QTest::newRow("certain") << 1.0 << QStringLiteral("100%");
+        QTest::newRow("percent") << 0.123456 << QStringLiteral("12.35%");
+        QTest::newRow("smallest percent") << 0.0001 << QStringLiteral("0.01%");
+        QTest::newRow("one single of all") << 1.0 / 19683 << QStringLiteral("1/19,683");
+        QTest::newRow("not a number") << std::nan("") << QStringLiteral("0%");
+    }
+    void chanceTexts() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(AnalysisTexts::chance(value), text);
     }
 
     void numberThatIsNoSingleIsRefused() {
