@@ -7,6 +7,7 @@
 #include "results/clsTResultGrade.h"
 #include "results/clsTResultGrid.h"
 #include "results/clsTResultKakutei.h"
+#include "singles/clsTCount.h"
 #include "widgets/CellGrid.h"
 #include "widgets/PageTurnImage.h"
 
@@ -34,10 +35,17 @@ clsTResult::~clsTResult() = default;
 void clsTResult::Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* picMulti,
                             QWidget* picCount, QWidget* picKakutei, QWidget* picSuitei) {
     Q_UNUSED(picSuitei);
-    // The counts panel lies over the result grid; it stays hidden until asked for.
-    m_countHost = picCount;
+    // The counts panel lies over the result grid, from its top; it stays hidden until the
+    // game panel asks for it.
+    m_count = new clsTCount(this);
+    m_count->Initialize(picCount, 67, 21);
+    picCount->move(objPictureBox->pos());
     picCount->raise();
-    picCount->hide();
+    m_count->setVisible(false);
+    connect(m_count, &clsTCount::Click, this, [this] {
+        if (!m_count->Percent())
+            m_count->setVisible(false);
+    });
     m_grid = new clsTResultGrid(this);
     m_grid->Initialize(objPictureBox, 25, 21);
     m_grade = new clsTResultGrade(this);
@@ -79,16 +87,17 @@ void clsTResult::MoveNextImage(PageTurnImage* image) {
 }
 
 void clsTResult::Percent(bool blnValue) {
-    m_percent = blnValue;
+    if (m_count)
+        m_count->setPercent(blnValue);
 }
 
 void clsTResult::CountVisible(bool blnValue) {
-    if (m_countHost)
-        m_countHost->setVisible(blnValue);
+    if (m_count)
+        m_count->setVisible(blnValue);
 }
 
 bool clsTResult::CountVisible() const {
-    return m_countHost && !m_countHost->isHidden();
+    return m_count && m_count->Visible();
 }
 
 void clsTResult::setPopupMenu(QMenu* menu) {
@@ -97,8 +106,10 @@ void clsTResult::setPopupMenu(QMenu* menu) {
 
 void clsTResult::SetSingleFrame(const SingleFrame& lngValue,
                                 const std::array<std::array<bool, 9>, 3>& blnVisible) {
-    m_frame = lngValue;
-    m_showZero = blnVisible;
+    if (!m_count)
+        return;
+    m_count->SetVisible(blnVisible);
+    m_count->SetValue(lngValue);
 }
 
 void clsTResult::SetScheduleData(const ScheduleData& schedule) {
@@ -187,6 +198,8 @@ void clsTResult::showCheck(bool confirm) {
             m_kakutei->Clear();
         }
     }
+    m_count->SetColor(m_multi->GetVisible());
+    m_count->Refresh();
     updateMatchNames();
     m_page = qMin(m_page, LastPage());
     showPage();

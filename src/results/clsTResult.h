@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <span>
 
+class clsTCount;
 class clsTMultiResult;
 class clsTResultGrade;
 class clsTResultGrid;
@@ -71,6 +72,7 @@ public:
     clsTResultGrade* gradeTable() const { return m_grade; }
     clsTMultiResult* multiResult() const { return m_multi; }
     clsTResultKakutei* kakutei() const { return m_kakutei; }
+    clsTCount* counts() const { return m_count; }
 
 Q_SIGNALS:
     // The result marks or the single list changed and every single was checked again.
@@ -89,8 +91,7 @@ private:
     bool onGridKey(int key);
 
     clsTResultCheck m_check;
-    QPointer<QWidget> m_countHost;
-    bool m_percent = false;
+    clsTCount* m_count = nullptr;
     clsTResultGrid* m_grid = nullptr;
     clsTResultGrade* m_grade = nullptr;
     clsTMultiResult* m_multi = nullptr;
@@ -104,8 +105,6 @@ private:
     QPixmap m_previousDisabled;
     QPixmap m_nextDisabled;
     ScheduleData m_schedule;
-    SingleFrame m_frame{};
-    std::array<std::array<bool, 9>, 3> m_showZero{};
     qint32 m_page = 0;
     bool m_revealing = false;
     bool m_initialized = false;

@@ -10,6 +10,7 @@
 #include "results/clsTResultGrade.h"
 #include "results/clsTResultGrid.h"
 #include "results/clsTResultKakutei.h"
+#include "singles/clsTCount.h"
 #include "support/FakePlatform.h"
 #include "widgets/BarSegments.h"
 #include "widgets/CellGrid.h"
@@ -111,6 +112,7 @@ private Q_SLOTS:
     void pagingAndKeys();
     void handMarksSurviveInTheTemporaryFile();
     void confirmationFillsTheConfirmedTable();
+    void countsPanelLiesOverTheGrid();
 
 private:
     std::unique_ptr<FakePlatform> m_platform;
@@ -575,6 +577,38 @@ void tst_CheckPageViews::confirmationFillsTheConfirmedTable() {
     v.view.Clear();
     QCOMPARE(v.gradeCount(1), QStringLiteral("0"));
     QCOMPARE(v.cells()->cell(1, 2).caption, QString());
+}
+
+void tst_CheckPageViews::countsPanelLiesOverTheGrid() {
+    CheckViews v;
+    v.host.show();
+    clsTCount* counts = v.view.counts();
+    QVERIFY(!v.view.CountVisible());
+    QCOMPARE(v.count->pos(), v.grid->pos());
+    v.view.SetResultData(7, QString(), ResultData(), false);
+    const std::vector<qint32> list{single("100000000"), single("000000000")};
+    v.view.SetSingle(2, list);
+    SingleFrame frame{};
+    frame[1][0] = 1;
+    frame[0][0] = 1;
+    for (int k = 1; k < 9; ++k)
+        frame[0][std::size_t(k)] = 2;
+    v.view.SetSingleFrame(frame, {});
+    QCOMPARE(counts->Value(), frame);
+    click(v.view.multiResult()->grid(), 1, 2); // mark 1 of match 1 set by hand
+    QCOMPARE(counts->grid()->cell(1, 2).foreColor, QColor(0, 0, 255));
+    QCOMPARE(counts->grid()->cell(2, 2).foreColor, QColor(Qt::black));
+
+    v.view.CountVisible(true);
+    QVERIFY(v.view.CountVisible());
+    click(counts->grid(), 1, 3); // to percentages: stays
+    QVERIFY(counts->Percent());
+    QVERIFY(v.view.CountVisible());
+    click(counts->grid(), 1, 3); // back to counts: the panel steps aside
+    QVERIFY(!counts->Percent());
+    QVERIFY(!v.view.CountVisible());
+    v.view.Percent(true);
+    QVERIFY(counts->Percent());
 }
 
 QTEST_MAIN(tst_CheckPageViews)
