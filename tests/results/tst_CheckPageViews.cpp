@@ -12,6 +12,7 @@
 #include "results/clsTResultKakutei.h"
 #include "singles/clsTCount.h"
 #include "support/FakePlatform.h"
+#include "support/TestMain.h"
 #include "widgets/BarSegments.h"
 #include "widgets/CellGrid.h"
 #include "widgets/PageTurnImage.h"
@@ -611,5 +612,5 @@ void tst_CheckPageViews::countsPanelLiesOverTheGrid() {
     QVERIFY(counts->Percent());
 }
 
-QTEST_MAIN(tst_CheckPageViews)
+KELVOR_TEST_MAIN(tst_CheckPageViews)
 #include "tst_CheckPageViews.moc"

@@ -1,0 +1,284 @@
+#include "app/clsTMain.h"
+#include "app/frmMain.h"
+#include "base/OfficialUrlSettings.h"
+#include "results/clsTGame.h"
+#include "results/clsTGraphEx.h"
+#include "results/clsTMultiResult.h"
+#include "results/clsTResult.h"
+#include "results/clsTResultCheck.h"
+#include "results/clsTResultGrade.h"
+#include "results/clsTResultGrid.h"
+#include "results/clsTResultKakutei.h"
+#include "singles/SingleCodec.h"
+#include "singles/clsTCount.h"
+#include "support/FakePlatform.h"
+#include "support/ObjectLookup.h"
+#include "support/OfficialSite.h"
+#include "support/RecordingConnectionWindow.h"
+#include "support/TestMain.h"
+#include "widgets/CellGrid.h"
+#include "widgets/StackedBar.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// The window on a program folder with the test pages' team names and the official site on a
+// loopback server, which serves draw 1234's schedule, votes and result.
+struct Fixture {
+    FakePlatform platform;
+    RecordingConnectionWindow connection;
+    OfficialSite site;
+    std::unique_ptr<frmMain> window;
+
+    Fixture() {
+        OfficialSite::writeTeamNames();
+        platform.setNow(DateTime::fromDateTime(QDate(2021, 3, 4), QTime(10, 45)));
+        for (const char* kind : {"schedule", "vote", "result"}) {
+            const QString page = QLatin1String(kind) + QStringLiteral("_1234.html");
+            const QByteArray text = OfficialSite::testPage(page).toUtf8();
+            if (qstrcmp(kind, "schedule") == 0)
+                site.serveSchedule(QStringLiteral("1234"), text);
+            else if (qstrcmp(kind, "vote") == 0)
+                site.serveVote(QStringLiteral("1234"), text);
+            else
+                site.serveResult(QStringLiteral("1234"), text);
+        }
+        window = std::make_unique<frmMain>();
+        window->Load();
+        window->show();
+        namedChild<QCheckBox>(window.get(), QStringLiteral("chkDownload"))->setChecked(false);
+        window->currentDraw()->SetKaisaikai(1234);
+        window->OfficialDownload(0);
+        window->OfficialDownload(1);
+    }
+    ~Fixture() { OfficialUrlSettings::current() = OfficialUrlSettings::defaults(); }
+
+    template <typename T> T* widget(const QString& name) const {
+        return namedChild<T>(window.get(), name);
+    }
+    clsTResult* view() const { return window->resultView(); }
+    CellGrid* marks() const { return view()->multiResult()->grid(); }
+    CellGrid* cells() const { return view()->resultGrid()->grid(); }
+    CellGrid* grades() const { return view()->gradeTable()->grid(); }
+    CellGrid* kakutei() const { return view()->kakutei()->grid(); }
+    QPushButton* next() const { return widget<QPushButton>(QStringLiteral("cmdResultViewNext")); }
+    QPushButton* all() const { return widget<QPushButton>(QStringLiteral("cmdResultViewAll")); }
+    QString gradeCount(int grade) const { return grades()->cell(2, grade + 1).caption; }
+    QString tempFile() const {
+        return platform.path(QStringLiteral("SysData/Temp/miniBIG_Result_1234.dat"));
+    }
+    // The result-mark cell of a mark (1, 0, 2 from the left) and match index.
+    void clickMark(int mark, int match, Qt::MouseButton button = Qt::LeftButton) const {
+        const int column = mark == 1 ? 1 : mark == 0 ? 2 : 3;
+        QTest::mouseClick(marks(), button, {}, marks()->cellRect(column, match + 2).center());
+    }
+};
+
+qint32 single(const char* marks) {
+    SingleCodec::Marks m{};
+    for (int k = 0; k < 9; ++k)
+        m[std::size_t(k)] = quint8(marks[k] - '0');
+    return SingleCodec::encode(m);
+}
+
+} // namespace
+
+// The check page driven through the main window as a user drives it on the evening of a draw.
+class tst_CheckPage : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void anEveningOfADraw();
+    void popupCancelsAMatch();
+    void alwaysShowAllRevealsAtOnce();
+    void sortByHitsAndItsRefusal();
+    void countsPanelComesBackFromTheVotes();
+    void longListShowsItsProgress();
+    void newListEmptiesThePage();
+};
+
+void tst_CheckPage::anEveningOfADraw() {
+    Fixture f;
+    QCOMPARE(f.window->currentDraw()->Vote().Kaisaikai, 1234);
+    const std::vector<qint32> list{single("102102111"), single("111111111"), single("000000000")};
+    f.window->setSingleList(list);
+    f.window->ShowPage(2);
+
+    // Before any result every single still reaches 1等; the game panel shows the draw.
+    QCOMPARE(f.gradeCount(1), QStringLiteral("3"));
+    QVERIFY(!f.next()->isEnabled());
+    QVERIFY(!f.all()->isEnabled());
+    const CellGrid* game = f.window->gamePanel()->mainGrid();
+    QCOMPARE(game->cell(4, 2).caption, f.window->currentDraw()->Schedule().Matches[0].Home);
+    QVERIFY2(game->cell(6, 1).caption.startsWith(QStringLiteral("投票 2021/")),
+             qPrintable(game->cell(6, 1).caption));
+    QVERIFY(f.window->gamePanel()->graphs()->graph(1)->isVisible());
+    QCOMPARE(f.widget<QLabel>(QStringLiteral("lblResultCount"))->text(), QStringLiteral("3"));
+    QCOMPARE(f.widget<QLabel>(QStringLiteral("lblResultPage"))->text(), QStringLiteral("1／1"));
+
+    // Results marked by hand as the matches end: each click checks the list again and is kept.
+    f.clickMark(1, 0);
+    QCOMPARE(f.gradeCount(1), QStringLiteral("2"));
+    QCOMPARE(f.gradeCount(2), QStringLiteral("1"));
+    QCOMPARE(f.cells()->cell(3, 2).backColor, QColor(255, 0, 0));
+    f.clickMark(0, 1);
+    QCOMPARE(f.marks()->cell(2, 3).caption, QStringLiteral("○"));
+    QCOMPARE(f.gradeCount(1), QStringLiteral("1"));
+    QVERIFY(QFile::exists(f.tempFile()));
+
+    // Leaving the page and coming back keeps the hand marks (read back from the draw's file).
+    f.window->ShowPage(1);
+    f.window->ShowPage(2);
+    QCOMPARE(f.marks()->cell(1, 2).caption, QStringLiteral("○"));
+    QCOMPARE(f.gradeCount(1), QStringLiteral("1"));
+
+    // The official result comes: hand marks give way, results are revealed one by one.
+    f.window->OfficialDownload(2);
+    const ResultData& result = f.window->currentDraw()->Result();
+    QCOMPARE(result.Kaisaikai, 1234);
+    f.window->ShowPage(2);
+    QVERIFY(!QFile::exists(f.tempFile()));
+    QCOMPARE(f.marks()->cell(1, 2).caption, QString());
+    QCOMPARE(f.gradeCount(1), QStringLiteral("3"));
+    QVERIFY(f.next()->isEnabled());
+    for (int k = 0; k < 9; ++k) {
+        QVERIFY(f.next()->isEnabled());
+        QTest::mouseClick(f.next(), Qt::LeftButton);
+        const quint8 mark = result.Matches[std::size_t(k)].Mark;
+        if (mark == 3) {
+            QCOMPARE(f.marks()->cell(2, k + 2).caption, QStringLiteral("－"));
+            QCOMPARE(f.cells()->cell(1, k + 2).backColor, QColor(255, 255, 0));
+        } else {
+            const int column = mark == 1 ? 1 : mark == 0 ? 2 : 3;
+            QCOMPARE(f.marks()->cell(column, k + 2).caption, QStringLiteral("◎"));
+        }
+        if (k < 8)
+            QCOMPARE(f.kakutei()->cell(2, 2).caption, QString());
+    }
+    QVERIFY(!f.next()->isEnabled());
+    QVERIFY(!f.all()->isEnabled());
+    QVERIFY(f.view()->FullResult());
+    // All nine decided: the confirmed table shows the draw's prizes.
+    QVERIFY(f.kakutei()->cell(2, 2).caption.endsWith(u' '));
+    QVERIFY(!f.kakutei()->cell(2, 2).caption.startsWith(u'0'));
+    const auto& counts = f.window->resultCheck().GradeCounts();
+    QCOMPARE(f.kakutei()->cell(5, 5).caption,
+             QString::number(counts[0] + counts[1] + counts[2]) + u' ');
+}
+
+void tst_CheckPage::popupCancelsAMatch() {
+    Fixture f;
+    f.window->setSingleList({single("000000000")});
+    f.window->ShowPage(2);
+    QMenu* popup = f.window->resultMarkPopup();
+    QCOMPARE(popup->objectName(), QStringLiteral("mnuPopup7"));
+    QCOMPARE(popup->actions().size(), 1);
+    QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("中止"));
+    f.clickMark(2, 4, Qt::RightButton);
+    QTRY_VERIFY(popup->isVisible());
+    popup->actions().at(0)->trigger();
+    popup->hide();
+    for (int column = 1; column <= 3; ++column)
+        QCOMPARE(f.marks()->cell(column, 6).caption, QStringLiteral("－"));
+    QCOMPARE(f.cells()->cell(1, 6).backColor, QColor(255, 255, 0));
+    QCOMPARE(f.window->resultCheck().Marks()[0][4], quint8(3));
+    QVERIFY(QFile::exists(f.tempFile()));
+}
+
+void tst_CheckPage::alwaysShowAllRevealsAtOnce() {
+    Fixture f;
+    f.window->OfficialDownload(2);
+    f.window->setSingleList({single("000000000")});
+    f.widget<QCheckBox>(QStringLiteral("chkResultAll"))->setChecked(true);
+    f.window->ShowPage(2);
+    QVERIFY(f.view()->FullResult());
+    QVERIFY(!f.next()->isEnabled());
+    QVERIFY(!f.kakutei()->cell(2, 2).caption.isEmpty());
+
+    f.widget<QCheckBox>(QStringLiteral("chkResultAll"))->setChecked(false);
+    f.window->ShowPage(1);
+    f.window->ShowPage(2);
+    QVERIFY(!f.view()->FullResult());
+    QTest::mouseClick(f.all(), Qt::LeftButton);
+    QVERIFY(f.view()->FullResult());
+    QVERIFY(!f.all()->isEnabled());
+}
+
+void tst_CheckPage::sortByHitsAndItsRefusal() {
+    Fixture f;
+    f.window->OfficialDownload(2);
+    const ResultData& result = f.window->currentDraw()->Result();
+    QByteArray hitAll(9, '0');
+    for (int k = 0; k < 9; ++k)
+        hitAll[k] = char('0' + (result.Matches[std::size_t(k)].Mark % 3));
+    const qint32 best = single(hitAll.constData());
+    const qint32 worst = single("222222222") == best ? single("111111111") : single("222222222");
+    f.window->setSingleList({worst, best});
+    f.widget<QCheckBox>(QStringLiteral("chkResultAll"))->setChecked(true);
+    f.window->ShowPage(2);
+    QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdSortResult")), Qt::LeftButton);
+    QCOMPARE(f.window->singles(), (std::vector<qint32>{best, worst}));
+    QCOMPARE(f.cells()->cell(1, 11).caption, QStringLiteral("1"));
+    QVERIFY(f.platform.messages.isEmpty());
+}
+
+void tst_CheckPage::countsPanelComesBackFromTheVotes() {
+    Fixture f;
+    f.window->setSingleList({single("000000000"), single("111111111")});
+    f.window->ShowPage(2);
+    QVERIFY(!f.view()->CountVisible());
+    QTest::mouseClick(f.window->gamePanel()->graphs()->graph(3), Qt::LeftButton);
+    QVERIFY(f.view()->CountVisible());
+    const clsTCount* counts = f.view()->counts();
+    QCOMPARE(counts->Value(), f.window->singleFrame());
+    f.widget<QAction>(QStringLiteral("mnuView_SinglePercent"))->trigger();
+    QVERIFY(counts->Percent());
+    QTest::mouseClick(counts->grid(), Qt::LeftButton, {}, counts->grid()->cellRect(1, 3).center());
+    QVERIFY(!f.view()->CountVisible());
+}
+
+void tst_CheckPage::longListShowsItsProgress() {
+    Fixture f;
+    std::vector<qint32> list(25000);
+    for (std::size_t i = 0; i < list.size(); ++i)
+        list[i] = qint32(i % SingleCodec::SingleCount);
+    f.window->setSingleList(list);
+    f.platform.progress.clear();
+    f.window->ShowPage(2);
+    QVERIFY(!f.window->isBusy());
+    const auto found =
+        std::find_if(f.platform.progress.begin(), f.platform.progress.end(), [](const auto& p) {
+            return p.message == QStringLiteral("シングル構成の解析中");
+        });
+    QVERIFY(found != f.platform.progress.end());
+    QCOMPARE(found->maximum, 24999);
+    QCOMPARE(found->values.first(), 1000);
+    QCOMPARE(found->values.last(), 24999);
+    QCOMPARE(f.widget<QLabel>(QStringLiteral("lblResultCount"))->text(), QStringLiteral("25,000"));
+    QCOMPARE(f.widget<QLabel>(QStringLiteral("lblResultPage"))->text(), QStringLiteral("1／2500"));
+    QCOMPARE(f.gradeCount(1), QStringLiteral("25,000"));
+}
+
+void tst_CheckPage::newListEmptiesThePage() {
+    Fixture f;
+    f.window->setSingleList({single("000000000")});
+    f.window->ShowPage(2);
+    f.clickMark(1, 0);
+    f.widget<QAction>(QStringLiteral("mnuFile_New"))->trigger();
+    QCOMPARE(f.window->resultCheck().SingleCount(), 0);
+    QCOMPARE(f.cells()->cell(1, 2).caption, QString());
+    QCOMPARE(f.gradeCount(1), QStringLiteral("0"));
+    QCOMPARE(f.marks()->cell(1, 2).caption, QString());
+    f.window->ShowPage(2);
+    QCOMPARE(f.grades()->cell(3, 2).caption, QStringLiteral("0%"));
+}
+
+KELVOR_TEST_MAIN(tst_CheckPage)
+#include "tst_CheckPage.moc"
