@@ -11,9 +11,6 @@
 #include <QComboBox>
 
 namespace {
-// DType bits of the document controllers.
-constexpr qint32 StoredFile = 1;
-constexpr qint32 StoredOrDownload = 3;
 constexpr qint32 MaxKaisaikai = 9999;
 } // namespace
 
@@ -55,25 +52,27 @@ void clsTMain::Initialize(NumberBox* txtScheduleNo, QComboBox* cmbKumi, QWidget*
 
 void clsTMain::reload(bool readVote, bool clearVoteWhenMissing) {
     m_kaisaikai = m_box->value();
-    m_scheduleData = m_schedule->GetSchedule(m_kaisaikai, m_kumi, StoredFile, true)
+    m_scheduleData = m_schedule->GetSchedule(m_kaisaikai, m_kumi, clsSchedule::ReadFile, true)
                          ? m_schedule->Schedule()
                          : ScheduleData();
     m_noGame = m_schedule->NoGame();
     if (readVote) {
-        if (m_vote->GetVote(m_kaisaikai, m_kumi, StoredFile, true))
+        if (m_vote->GetVote(m_kaisaikai, m_kumi, clsVote::ReadFile, true))
             m_voteData = m_vote->Vote();
         else if (clearVoteWhenMissing)
             m_voteData = VoteData();
     }
-    m_resultData = m_result->GetResult(m_kaisaikai, m_kumi, StoredFile, true) ? m_result->Result()
-                                                                              : ResultData();
+    m_resultData = m_result->GetResult(m_kaisaikai, m_kumi, clsResult::ReadFile, true)
+                       ? m_result->Result()
+                       : ResultData();
     Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
 }
 
 void clsTMain::GetSchedule(bool blnDQuestion) {
     if (m_noGame)
         return;
-    if (m_schedule->GetSchedule(m_kaisaikai, m_kumi, StoredOrDownload, blnDQuestion)) {
+    if (m_schedule->GetSchedule(m_kaisaikai, m_kumi, clsSchedule::ReadFile | clsSchedule::Download,
+                                blnDQuestion)) {
         m_scheduleData = m_schedule->Schedule();
         reload(false, false);
     } else {
@@ -89,7 +88,7 @@ void clsTMain::GetVote(bool blnDQuestion) {
                                         AppInfo::title(), MessageIcon::Information);
         return;
     }
-    if (m_vote->GetVote(m_kaisaikai, m_kumi, StoredOrDownload, blnDQuestion)) {
+    if (m_vote->GetVote(m_kaisaikai, m_kumi, clsVote::ReadFile | clsVote::Download, blnDQuestion)) {
         m_voteData = m_vote->Vote();
         reload(true, false);
     } else {
@@ -100,7 +99,8 @@ void clsTMain::GetVote(bool blnDQuestion) {
 void clsTMain::GetResult(bool blnDQuestion) {
     if (m_noGame)
         return;
-    if (m_result->GetResult(m_kaisaikai, m_kumi, StoredOrDownload, blnDQuestion)) {
+    if (m_result->GetResult(m_kaisaikai, m_kumi, clsResult::ReadFile | clsResult::Download,
+                            blnDQuestion)) {
         m_resultData = m_result->Result();
         reload(false, false);
     } else {

@@ -2,67 +2,33 @@
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
-#include "documents/DownloadDialogs.h"
 
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace {
-
-const QString Document = QStringLiteral("開催情報");
-
-} // namespace
-
-clsSchedule::clsSchedule() : m_reporter(QStringLiteral("clsSchedule")) {}
-
-void clsSchedule::Initialize(QObject* objOwnerForm) {
-    m_owner = objOwnerForm;
-    m_ready = true;
-}
-
-bool clsSchedule::ready(const QString& operation) const {
-    if (!m_ready)
-        m_reporter.failure(operation, QStringLiteral("Initialize Err"));
-    return m_ready;
-}
+clsSchedule::clsSchedule()
+    : DrawDocumentController(QStringLiteral("clsSchedule"), QStringLiteral("開催情報"),
+                             IsComplete) {}
 
 bool clsSchedule::CheckScheduleFile(qint32 lngKaisaikai, const QString& strKumi) const {
-    return m_fso.FileExists(m_xml.GetFileName(lngKaisaikai, strKumi));
+    return fileExists(lngKaisaikai, strKumi);
 }
 
 bool clsSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
                               bool blnDQuestion) {
-    if (!ready(QStringLiteral("GetSchedule")))
-        return false;
-    m_cancel = false;
-    m_unpublished = false;
-    m_noGame = false;
-    ScheduleData record;
-    if (lngKaisaikai > 0) {
-        bool read = false;
-        if ((DType & ReadFile) && m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
-            record = m_xml.Data();
-            read = true;
-            m_noGame = record.HeldState == ScheduleData::NotHeld;
-        }
-        if (!read && (DType & Download)) {
-            if (blnDQuestion && !DownloadDialogs::confirmDownload(Document))
-                m_cancel = true;
-            if (!m_cancel) {
-                if (m_html.GetSchedule(lngKaisaikai, strKumi, m_owner)) {
-                    record = m_html.Schedule();
-                    SaveDownloaded(record);
-                }
-                m_unpublished = m_html.Unpublished();
-            }
-        }
-    }
-    m_schedule = record;
-    return IsComplete(record);
+    const bool complete =
+        obtain(lngKaisaikai, strKumi, DType, blnDQuestion, QStringLiteral("GetSchedule"));
+    m_noGame =
+        readFromFile() && record(QStringLiteral("GetSchedule")).HeldState == ScheduleData::NotHeld;
+    return complete;
 }
 
-void clsSchedule::SaveDownloaded(const ScheduleData& data) {
-    DownloadDialogs::storeOnce(m_xml, data, IsComplete(data));
+clsSchedule::Downloaded clsSchedule::download(qint32 lngKaisaikai, const QString& strKumi) {
+    Downloaded got;
+    if (m_html.GetSchedule(lngKaisaikai, strKumi, owner()))
+        got.record = m_html.Schedule();
+    got.unpublished = m_html.Unpublished();
+    return got;
 }
 
 bool clsSchedule::IsComplete(const ScheduleData& data) {
@@ -80,25 +46,11 @@ bool clsSchedule::IsComplete(const ScheduleData& data) {
 }
 
 ScheduleData clsSchedule::Schedule() const {
-    if (!ready(QStringLiteral("Schedule")))
-        return ScheduleData();
-    return m_schedule;
-}
-
-bool clsSchedule::Cancel() const {
-    return ready(QStringLiteral("Cancel")) && m_cancel;
-}
-
-bool clsSchedule::Unpublished() const {
-    return ready(QStringLiteral("Unpublished")) && m_unpublished;
+    return record(QStringLiteral("Schedule"));
 }
 
 bool clsSchedule::NoGame() const {
     return ready(QStringLiteral("NoGame")) && m_noGame;
-}
-
-void clsSchedule::FalseDialog(qint32 lngKaisaikai) const {
-    DownloadDialogs::showFailure(lngKaisaikai, Document, m_cancel, m_unpublished);
 }
 
 bool clsSchedule::XmlSave_NoGame(qint32 lngKaisaikai, const QString& strKumi) {
@@ -108,7 +60,7 @@ bool clsSchedule::XmlSave_NoGame(qint32 lngKaisaikai, const QString& strKumi) {
                                           QStringLiteral(" 回を未開催に設定しますか？"),
                                       AppInfo::title(), MessageIcon::Information, true))
         return false;
-    return m_xml.XmlSave_NoGame(lngKaisaikai, strKumi);
+    return xml().XmlSave_NoGame(lngKaisaikai, strKumi);
 }
 
 bool clsSchedule::XmlDelete_NoGame(qint32 lngKaisaikai, const QString& strKumi) {
@@ -118,13 +70,13 @@ bool clsSchedule::XmlDelete_NoGame(qint32 lngKaisaikai, const QString& strKumi) 
                                           QStringLiteral(" 回の未開催を解除しますか？"),
                                       AppInfo::title(), MessageIcon::Information, true))
         return false;
-    return m_xml.XmlDelete_NoGame(lngKaisaikai, strKumi);
+    return xml().XmlDelete_NoGame(lngKaisaikai, strKumi);
 }
 
 qint32 clsSchedule::GetScheduleNo(QList<qint32>& lngNo) const {
     const QString prefix = QStringLiteral("minibig") + QStringLiteral("_schedule_");
     QStringList names;
-    m_fso.GetFileList(QStringLiteral("SysData/miniBIG_Schedule/") + prefix +
+    fso().GetFileList(QStringLiteral("SysData/miniBIG_Schedule/") + prefix +
                           QStringLiteral("*.xml"),
                       names, false);
     // The draw number runs from the prefix to the next "_" or "."; names whose part there is

@@ -1,78 +1,43 @@
 #include "documents/clsVote.h"
 
 #include "base/NumberFormat.h"
-#include "documents/DownloadDialogs.h"
 #include "documents/clsSchedule.h"
 
-namespace {
-
-const QString Document = QStringLiteral("投票状況");
-
-} // namespace
-
-clsVote::clsVote() : m_reporter(QStringLiteral("clsVote")) {}
-
-void clsVote::Initialize(QObject* objOwnerForm) {
-    m_owner = objOwnerForm;
-    m_ready = true;
-}
-
-bool clsVote::ready(const QString& operation) const {
-    if (!m_ready)
-        m_reporter.failure(operation, QStringLiteral("Initialize Err"));
-    return m_ready;
-}
+clsVote::clsVote()
+    : DrawDocumentController(QStringLiteral("clsVote"), QStringLiteral("投票状況"), IsComplete) {}
 
 bool clsVote::CheckVoteFile(qint32 lngKaisaikai, const QString& strKumi) const {
-    return m_fso.FileExists(m_xml.GetFileName(lngKaisaikai, strKumi));
+    return fileExists(lngKaisaikai, strKumi);
 }
 
 bool clsVote::GetVote(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
                       bool blnDQuestion) {
-    if (!ready(QStringLiteral("GetVote")))
-        return false;
-    m_cancel = false;
-    m_unpublished = false;
-    VoteData record;
-    if (lngKaisaikai > 0) {
-        bool read = false;
-        if ((DType & ReadFile) && m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
-            record = m_xml.Data();
-            read = true;
-        }
-        if (!read && (DType & Download)) {
-            if (blnDQuestion && !DownloadDialogs::confirmDownload(Document))
-                m_cancel = true;
-            if (!m_cancel) {
-                bool blnFinal = false;
-                ScheduleData schedule;
-                if (storedSchedule(lngKaisaikai, strKumi, schedule) &&
-                    m_html.GetVote(lngKaisaikai, schedule, m_owner, blnFinal)) {
-                    record = m_html.Vote();
-                    // Figures taken during the sale change until it ends: not worth keeping.
-                    if (blnFinal)
-                        SaveDownloaded(record);
-                }
-                m_unpublished = m_html.Unpublished();
-            }
-        }
+    return obtain(lngKaisaikai, strKumi, DType, blnDQuestion, QStringLiteral("GetVote"));
+}
+
+clsVote::Downloaded clsVote::download(qint32 lngKaisaikai, const QString& strKumi) {
+    Downloaded got;
+    ScheduleData schedule;
+    if (!storedSchedule(lngKaisaikai, strKumi, schedule))
+        return got;
+    bool blnFinal = false;
+    if (m_html.GetVote(lngKaisaikai, schedule, owner(), blnFinal)) {
+        got.record = m_html.Vote();
+        // Figures taken during the sale change until it ends: not worth keeping.
+        got.keep = blnFinal;
     }
-    m_vote = record;
-    return IsComplete(record);
+    got.unpublished = m_html.Unpublished();
+    return got;
 }
 
 bool clsVote::storedSchedule(qint32 lngKaisaikai, const QString& strKumi,
                              ScheduleData& schedule) const {
     clsSchedule stored;
-    stored.Initialize(m_owner);
+    stored.Initialize(owner());
     if (!stored.GetSchedule(lngKaisaikai, strKumi, clsSchedule::ReadFile, false))
         return false;
     schedule = stored.Schedule();
     return true;
-}
-
-void clsVote::SaveDownloaded(const VoteData& data) {
-    DownloadDialogs::storeOnce(m_xml, data, IsComplete(data));
 }
 
 bool clsVote::IsComplete(const VoteData& data) {
@@ -86,21 +51,7 @@ bool clsVote::IsComplete(const VoteData& data) {
 }
 
 VoteData clsVote::Vote() const {
-    if (!ready(QStringLiteral("Vote")))
-        return VoteData();
-    return m_vote;
-}
-
-bool clsVote::Cancel() const {
-    return ready(QStringLiteral("Cancel")) && m_cancel;
-}
-
-bool clsVote::Unpublished() const {
-    return ready(QStringLiteral("Unpublished")) && m_unpublished;
-}
-
-void clsVote::FalseDialog(qint32 lngKaisaikai) const {
-    DownloadDialogs::showFailure(lngKaisaikai, Document, m_cancel, m_unpublished);
+    return record(QStringLiteral("Vote"));
 }
 
 bool clsVote::GetOldVoteFile(qint32 lngKaisaikai, const DateTime& SEndTime) {
@@ -108,9 +59,9 @@ bool clsVote::GetOldVoteFile(qint32 lngKaisaikai, const DateTime& SEndTime) {
                          NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("000")) + u'_' +
                          SEndTime.date().toString(QStringLiteral("yyyy-MM-dd")) +
                          QStringLiteral(".xml");
-    const QString path = m_fso.GetFullPath(name);
-    if (!m_fso.FileExists(path) || !m_xml.XmlLoad(path))
+    const QString path = fso().GetFullPath(name);
+    if (!fso().FileExists(path) || !xml().XmlLoad(path))
         return false;
-    m_vote = m_xml.Data();
+    setRecord(xml().Data());
     return true;
 }

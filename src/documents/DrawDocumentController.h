@@ -1,0 +1,127 @@
+#pragma once
+
+#include "base/ErrorReporter.h"
+#include "base/clsFileSystemObject.h"
+#include "documents/DownloadDialogs.h"
+
+#include <QString>
+#include <optional>
+
+class QObject;
+
+// The flow that the schedule, vote and result controllers share: a draw's document is taken
+// from its stored file, or else downloaded from the official site after asking the user; a
+// complete download that may be kept is stored once; a failure is explained afterwards. Each
+// controller supplies its document's download step and completeness rule and keeps the
+// operations of its own name as thin wrappers.
+template <typename Record, typename Xml> class DrawDocumentController {
+public:
+    // Bits of DType.
+    static constexpr qint32 ReadFile = 1;
+    static constexpr qint32 Download = 2; // when nothing was read
+
+    DrawDocumentController(const DrawDocumentController&) = delete;
+    DrawDocumentController& operator=(const DrawDocumentController&) = delete;
+
+    // Binds the window that owns the connection window and makes the controller ready.
+    void Initialize(QObject* objOwnerForm) {
+        m_owner = objOwnerForm;
+        m_ready = true;
+    }
+
+    // Flags of the last get operation.
+    bool Cancel() const { return ready(QStringLiteral("Cancel")) && m_cancel; }
+    bool Unpublished() const { return ready(QStringLiteral("Unpublished")) && m_unpublished; }
+
+    // Tells the user why the last get operation obtained nothing (nothing when it was declined).
+    void FalseDialog(qint32 lngKaisaikai) const {
+        DownloadDialogs::showFailure(lngKaisaikai, m_document, m_cancel, m_unpublished);
+    }
+
+protected:
+    // What one download brought: nothing, or a record and whether it may be kept.
+    struct Downloaded {
+        std::optional<Record> record;
+        bool keep = true;
+        bool unpublished = false;
+    };
+    using CompletenessRule = bool (*)(const Record&);
+
+    // `className` names the controller in its reports; `document` is the document's name on
+    // screen ("開催情報", "投票状況", "くじ結果").
+    DrawDocumentController(const QString& className, const QString& document,
+                           CompletenessRule isComplete)
+        : m_reporter(className), m_document(document), m_isComplete(isComplete) {}
+    virtual ~DrawDocumentController() = default;
+
+    // The document's own download from the official site.
+    virtual Downloaded download(qint32 lngKaisaikai, const QString& strKumi) = 0;
+
+    bool ready(const QString& operation) const {
+        if (!m_ready)
+            m_reporter.failure(operation, QStringLiteral("Initialize Err"));
+        return m_ready;
+    }
+
+    bool fileExists(qint32 lngKaisaikai, const QString& strKumi) const {
+        return m_fso.FileExists(m_xml.GetFileName(lngKaisaikai, strKumi));
+    }
+
+    // The get operation: true when the document obtained is complete; record() holds it either
+    // way. readFromFile() tells afterwards whether it came from the stored file.
+    bool obtain(qint32 lngKaisaikai, const QString& strKumi, qint32 DType, bool blnDQuestion,
+                const QString& operation) {
+        if (!ready(operation))
+            return false;
+        m_cancel = false;
+        m_unpublished = false;
+        m_readFromFile = false;
+        Record data;
+        if (lngKaisaikai > 0) {
+            if ((DType & ReadFile) && m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
+                data = m_xml.Data();
+                m_readFromFile = true;
+            }
+            if (!m_readFromFile && (DType & Download)) {
+                m_cancel = blnDQuestion && !DownloadDialogs::confirmDownload(m_document);
+                if (!m_cancel) {
+                    const Downloaded got = download(lngKaisaikai, strKumi);
+                    if (got.record) {
+                        data = *got.record;
+                        if (got.keep)
+                            DownloadDialogs::storeOnce(m_xml, data, m_isComplete(data));
+                    }
+                    m_unpublished = got.unpublished;
+                }
+            }
+        }
+        m_record = data;
+        return m_isComplete(data);
+    }
+
+    // The record of the last get operation (an empty one, reported, before Initialize).
+    Record record(const QString& operation) const {
+        if (!ready(operation))
+            return Record();
+        return m_record;
+    }
+    void setRecord(const Record& data) { m_record = data; }
+    bool readFromFile() const { return m_readFromFile; }
+
+    Xml& xml() { return m_xml; }
+    const clsFileSystemObject& fso() const { return m_fso; }
+    QObject* owner() const { return m_owner; }
+
+private:
+    Xml m_xml;
+    clsFileSystemObject m_fso;
+    ErrorReporter m_reporter;
+    QString m_document;
+    CompletenessRule m_isComplete;
+    QObject* m_owner = nullptr;
+    bool m_ready = false;
+    bool m_cancel = false;
+    bool m_unpublished = false;
+    bool m_readFromFile = false;
+    Record m_record;
+};
