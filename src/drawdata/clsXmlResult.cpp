@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/ValueText.h"
+#include "drawdata/DrawDocumentDates.h"
 #include "drawdata/DrawDocumentReader.h"
 #include "drawdata/DrawDocumentValues.h"
 #include "drawdata/DrawDocumentWriter.h"
@@ -57,16 +58,8 @@ void applyValue(ResultData& data, qint32& matchNo, const QString& path, const QS
         applyGrade(data.Winners, path.mid(winners.size()), value);
     else if (path.startsWith(carryOver))
         applyGrade(data.CarryOver, path.mid(carryOver.size()), value);
-    else if (path == u"<販売開始日>"_s)
-        data.SaleStart = toDateTime(value);
-    else if (path == u"<販売終了日>"_s)
-        data.SaleEnd = toDateTime(value);
-    else if (path == u"<結果発表日>"_s || path == u"<結果速報発表日>"_s)
-        data.ResultDate = toDateTime(value);
-    else if (path == u"<払戻開始日>"_s)
-        data.PayoutStart = toDateTime(value);
-    else if (path == u"<払戻期限>"_s)
-        data.PayoutDeadline = toDateTime(value);
+    else if (DrawDocumentDates::apply(data, path, value))
+        return;
     else if (path == u"<売上金額>"_s)
         data.Sales = ValueText::toMoney(value);
     else if (path == u"<投票口数>"_s)
@@ -119,9 +112,7 @@ bool clsXmlResult::XmlSave(const QString& strPath) {
     }
     if (m_data.Cancelled) {
         w.Element(u"開催状態"_s, u"中止"_s);
-        w.Element(u"返還確定日"_s, m_data.ResultDate);
-        w.Element(u"返還開始日"_s, m_data.PayoutStart);
-        w.Element(u"返還期限"_s, m_data.PayoutDeadline);
+        DrawDocumentDates::write(w, m_data, DrawDocumentDates::Written::Refund);
     } else {
         const qint32 grades = clsToto().GetMaxGrade(m_data);
         const auto table = [&](const QString& name,
@@ -134,11 +125,7 @@ bool clsXmlResult::XmlSave(const QString& strPath) {
         table(u"当せん金"_s, m_data.Prize);
         table(u"当せん口数"_s, m_data.Winners);
         table(u"次回への繰越金"_s, m_data.CarryOver);
-        w.Element(u"販売開始日"_s, m_data.SaleStart);
-        w.Element(u"販売終了日"_s, m_data.SaleEnd);
-        w.Element(u"結果発表日"_s, m_data.ResultDate);
-        w.Element(u"払戻開始日"_s, m_data.PayoutStart);
-        w.Element(u"払戻期限"_s, m_data.PayoutDeadline);
+        DrawDocumentDates::write(w, m_data, DrawDocumentDates::Written::SaleResultAndPayout);
         w.Element(u"売上金額"_s, m_data.Sales);
         w.Element(u"投票口数"_s, m_data.Votes);
         w.Element(u"投票枚数"_s, m_data.Tickets);

@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/ValueText.h"
+#include "drawdata/DrawDocumentDates.h"
 #include "drawdata/DrawDocumentReader.h"
 #include "drawdata/DrawDocumentValues.h"
 #include "drawdata/DrawDocumentWriter.h"
@@ -40,16 +41,8 @@ void applyValue(ScheduleData& data, qint32& matchNo, const QString& path, const 
         data.Kaisaikai = ValueText::toLong(value);
     else if (path == u"<組>"_s)
         data.Kumi = value;
-    else if (path == u"<販売開始日>"_s)
-        data.SaleStart = toDateTime(value);
-    else if (path == u"<販売終了日>"_s)
-        data.SaleEnd = toDateTime(value);
-    else if (path == u"<結果発表日>"_s || path == u"<結果速報発表日>"_s)
-        data.ResultDate = toDateTime(value);
-    else if (path == u"<払戻開始日>"_s)
-        data.PayoutStart = toDateTime(value);
-    else if (path == u"<払戻期限>"_s)
-        data.PayoutDeadline = toDateTime(value);
+    else if (DrawDocumentDates::apply(data, path, value))
+        return;
     else if (path == u"<開催状態>"_s)
         data.HeldState = value == u"中止"_s ? ScheduleData::Cancelled : ValueText::toLong(value);
     else if (path == match + u"<番号>"_s)
@@ -87,12 +80,12 @@ bool clsXmlSchedule::XmlSave(const QString& strPath) {
         w.Element(u"アウェイ"_s, match.Away);
         w.Line(u"</指定試合>"_s);
     }
-    w.Element(u"販売開始日"_s, m_data.SaleStart);
-    w.Element(u"販売終了日"_s, m_data.SaleEnd);
-    if (m_data.HeldState == ScheduleData::Cancelled)
+    if (m_data.HeldState == ScheduleData::Cancelled) {
+        DrawDocumentDates::write(w, m_data, DrawDocumentDates::Written::SalePeriod);
         w.Line(u"<開催状態>中止</開催状態>"_s);
-    else
-        w.Element(u"結果発表日"_s, m_data.ResultDate);
+    } else {
+        DrawDocumentDates::write(w, m_data, DrawDocumentDates::Written::SaleAndResult);
+    }
     w.Line(u"</開催>"_s);
     w.Line(u"</miniBIG>"_s);
     return w.Save(strPath, m_reporter, u"XmlSave"_s);

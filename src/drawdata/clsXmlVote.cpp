@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "base/ValueText.h"
+#include "drawdata/DrawDocumentDates.h"
 #include "drawdata/DrawDocumentReader.h"
 #include "drawdata/DrawDocumentValues.h"
 #include "drawdata/DrawDocumentWriter.h"
@@ -67,16 +68,8 @@ void applyValue(VoteData& data, qint32& matchNo, const QString& path, const QStr
     else if (const QString tickets = u"<投票枚数>"_s; path.startsWith(tickets))
         applyTotal(data.TicketsTotal, data.TicketsMulti, data.TicketsSingle,
                    path.mid(tickets.size()), value);
-    else if (path == u"<販売開始日>"_s)
-        data.SaleStart = toDateTime(value);
-    else if (path == u"<販売終了日>"_s)
-        data.SaleEnd = toDateTime(value);
-    else if (path == u"<結果発表日>"_s || path == u"<結果速報発表日>"_s)
-        data.ResultDate = toDateTime(value);
-    else if (path == u"<払戻開始日>"_s)
-        data.PayoutStart = toDateTime(value);
-    else if (path == u"<払戻期限>"_s)
-        data.PayoutDeadline = toDateTime(value);
+    else if (DrawDocumentDates::apply(data, path, value))
+        return;
     else if (path == match + u"<番号>"_s)
         matchNo = ValueText::toLong(value);
     else if (path.startsWith(match))
