@@ -2,14 +2,16 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
+# CI sets WERROR=ON: every warning is an error there.
+WERROR     ?= OFF
 
-.PHONY: run test test-asan bench setup configure build
+.PHONY: run test test-asan bench setup configure build tidy format format-check
 
 setup:
 	@./scripts/setup.sh
 
 configure: setup
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVOR_WERROR=$(WERROR)
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -21,9 +23,21 @@ test: build
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
 
 test-asan: setup
-	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVOR_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVOR_SANITIZE=ON -DKELVOR_WERROR=$(WERROR)
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest -j $(JOBS) --output-on-failure
 
 bench: build
 	@./$(BUILD)/bench/kelvor-bench
+
+# clang-tidy over every source of src/ with the repository's .clang-tidy; any finding fails.
+tidy: configure
+	@run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) '$(CURDIR)/src/'
+
+FORMAT_SOURCES = $(shell git ls-files '*.cpp' '*.h')
+
+format-check:
+	@clang-format --dry-run --Werror $(FORMAT_SOURCES)
+
+format:
+	@clang-format -i $(FORMAT_SOURCES)

@@ -95,12 +95,14 @@ DateTime DateTime::fromDate(const QDate& date) {
 }
 
 DateTime DateTime::fromTime(const QTime& time) {
-    return fromValue(static_cast<double>(time.msecsSinceStartOfDay() / 1000) / secondsPerDay);
+    const int wholeSeconds = time.msecsSinceStartOfDay() / 1000;
+    return fromValue(static_cast<double>(wholeSeconds) / secondsPerDay);
 }
 
 DateTime DateTime::fromDateTime(const QDate& date, const QTime& time) {
     const double days = static_cast<double>(epoch.daysTo(date));
-    const double fraction = static_cast<double>(time.msecsSinceStartOfDay() / 1000) / secondsPerDay;
+    const int wholeSeconds = time.msecsSinceStartOfDay() / 1000;
+    const double fraction = static_cast<double>(wholeSeconds) / secondsPerDay;
     return fromValue(days < 0 ? days - fraction : days + fraction);
 }
 
@@ -126,8 +128,8 @@ DateTime DateTime::datePart() const {
 
 QString DateTime::toGeneralText() const {
     const Split parts = split(m_value);
-    const QString dateText = date().toString(QStringLiteral("yyyy/MM/dd"));
-    const QString timeText = time().toString(QStringLiteral("H:mm:ss"));
+    QString dateText = date().toString(QStringLiteral("yyyy/MM/dd"));
+    QString timeText = time().toString(QStringLiteral("H:mm:ss"));
     if (parts.seconds == 0 && parts.days != 0)
         return dateText;
     if (parts.days == 0)
