@@ -42,7 +42,7 @@ public:
     QStringList violations(const QString& relativePath, const QString& text) const
     {
         static const QRegularExpression includeLine(
-            uR"(^\s*#\s*include\s*([<"])([^>"]+)[>"])"_s,
+            u"^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"_s,
             QRegularExpression::MultilineOption);
         QStringList found;
         const int ownLayer = layerOf(relativePath);
