@@ -20,8 +20,8 @@ QString chance(double value) {
         return QStringLiteral("100%");
     if (value >= 0.0001)
         return NumberFormat::format(value * 100, QStringLiteral("0.00")) + u'%';
-    return QStringLiteral("1/") + NumberFormat::format(std::round(1 / value),
-                                                       QStringLiteral("#,##0"));
+    return QStringLiteral("1/") +
+           NumberFormat::format(std::round(1 / value), QStringLiteral("#,##0"));
 }
 
 QString expectedCount(double value) {

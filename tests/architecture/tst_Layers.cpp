@@ -16,8 +16,8 @@ namespace {
 // Lowest first. A file in a logic folder that the build puts into the UI library is a view and
 // sits in the "views" layer, above the widgets it is built from.
 const QStringList kLayerOrder = {
-    u"base"_s,    u"drawdata"_s, u"web"_s,     u"documents"_s, u"singles"_s, u"results"_s,
-    u"io"_s,      u"analysis"_s, u"widgets"_s, u"views"_s,     u"app"_s,
+    u"base"_s, u"drawdata"_s, u"web"_s,     u"documents"_s, u"singles"_s, u"results"_s,
+    u"io"_s,   u"analysis"_s, u"widgets"_s, u"views"_s,     u"app"_s,
 };
 const QStringList kUiFolders = {u"widgets"_s, u"app"_s};
 
@@ -25,13 +25,10 @@ class IncludeRules {
 public:
     // uiFiles: paths relative to src/ of every file the build puts into the UI library.
     IncludeRules(QSet<QString> uiFiles, QSet<QString> widgetsHeaders)
-        : m_uiFiles(std::move(uiFiles)), m_widgetsHeaders(std::move(widgetsHeaders))
-    {
-    }
+        : m_uiFiles(std::move(uiFiles)), m_widgetsHeaders(std::move(widgetsHeaders)) {}
 
     // The layer of a file given relative to src/, or -1 when its folder is not in the table.
-    int layerOf(const QString& relativePath) const
-    {
+    int layerOf(const QString& relativePath) const {
         const QString folder = relativePath.section(u'/', 0, 0);
         if (!kUiFolders.contains(folder) && isUiFile(relativePath))
             return int(kLayerOrder.indexOf(u"views"_s));
@@ -39,11 +36,9 @@ public:
     }
 
     // One line per broken rule in the file's text.
-    QStringList violations(const QString& relativePath, const QString& text) const
-    {
-        static const QRegularExpression includeLine(
-            u"^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"_s,
-            QRegularExpression::MultilineOption);
+    QStringList violations(const QString& relativePath, const QString& text) const {
+        static const QRegularExpression includeLine(u"^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"_s,
+                                                    QRegularExpression::MultilineOption);
         QStringList found;
         const int ownLayer = layerOf(relativePath);
         if (ownLayer < 0) {
@@ -57,11 +52,12 @@ public:
             const QString target = match.captured(2);
             if (match.captured(1) == u"<"_s) {
                 if (isCore && isWidgetsHeader(target))
-                    found << relativePath + u": Widgets header <"_s + target + u"> in a logic file"_s;
+                    found << relativePath + u": Widgets header <"_s + target +
+                                 u"> in a logic file"_s;
                 continue;
             }
             if (!target.contains(u'/'))
-                continue;  // a file beside this one: its own layer by construction
+                continue; // a file beside this one: its own layer by construction
             const int targetLayer = layerOf(target);
             if (targetLayer > ownLayer)
                 found << relativePath + u" ("_s + kLayerOrder[ownLayer] + u") includes "_s +
@@ -71,8 +67,7 @@ public:
     }
 
 private:
-    bool isUiFile(const QString& relativePath) const
-    {
+    bool isUiFile(const QString& relativePath) const {
         if (m_uiFiles.contains(relativePath))
             return true;
         // A header whose source file is listed (or the reverse) belongs with it.
@@ -84,8 +79,7 @@ private:
         return m_uiFiles.contains(sibling);
     }
 
-    bool isWidgetsHeader(const QString& header) const
-    {
+    bool isWidgetsHeader(const QString& header) const {
         return header == u"QtWidgets"_s || header.startsWith(u"QtWidgets/"_s) ||
                m_widgetsHeaders.contains(header);
     }
@@ -94,8 +88,7 @@ private:
     QSet<QString> m_widgetsHeaders;
 };
 
-QSet<QString> readUiFiles()
-{
+QSet<QString> readUiFiles() {
     QFile list(QStringLiteral(KELVOR_UI_SOURCE_LIST));
     if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
@@ -108,26 +101,24 @@ QSet<QString> readUiFiles()
     return files;
 }
 
-QSet<QString> readWidgetsHeaders()
-{
-    const QStringList names = QDir(QStringLiteral(KELVOR_WIDGETS_INCLUDE_DIR)).entryList(QDir::Files);
+QSet<QString> readWidgetsHeaders() {
+    const QStringList names =
+        QDir(QStringLiteral(KELVOR_WIDGETS_INCLUDE_DIR)).entryList(QDir::Files);
     return QSet<QString>(names.begin(), names.end());
 }
 
-IncludeRules plantedRules()
-{
+IncludeRules plantedRules() {
     return IncludeRules({u"singles/clsTSingleDraw.cpp"_s, u"app/frmMain.cpp"_s},
                         {u"QWidget"_s, u"QLabel"_s, u"qwidget.h"_s});
 }
 
-}  // namespace
+} // namespace
 
 class tst_Layers : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void plantedFaultsAreFound_data()
-    {
+    void plantedFaultsAreFound_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("broken");
@@ -156,8 +147,7 @@ private Q_SLOTS:
             << false;
     }
 
-    void plantedFaultsAreFound()
-    {
+    void plantedFaultsAreFound() {
         QFETCH(QString, file);
         QFETCH(QString, text);
         QFETCH(bool, broken);
@@ -165,8 +155,7 @@ private Q_SLOTS:
         QVERIFY2(found.isEmpty() != broken, qPrintable(found.join(u'\n')));
     }
 
-    void sourceTreeKeepsTheLayers()
-    {
+    void sourceTreeKeepsTheLayers() {
         const QSet<QString> uiFiles = readUiFiles();
         QVERIFY2(!uiFiles.isEmpty(), "the build's list of UI sources is missing");
         const QSet<QString> widgetsHeaders = readWidgetsHeaders();
@@ -182,7 +171,7 @@ private Q_SLOTS:
             const QString path = it.next();
             const QString relative = src.relativeFilePath(path);
             if (!relative.contains(u'/'))
-                continue;  // main.cpp: the program itself, above every layer
+                continue; // main.cpp: the program itself, above every layer
             QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));
             found << rules.violations(relative, QString::fromUtf8(file.readAll()));
