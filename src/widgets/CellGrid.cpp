@@ -219,7 +219,7 @@ void CellGrid::paintEvent(QPaintEvent* event) {
             }
             if (!item.caption.isEmpty()) {
                 painter.setPen(item.foreColor);
-                painter.drawText(inner, static_cast<int>(item.alignment), item.caption);
+                drawCaption(painter, inner, item);
             }
             painter.setPen(m_lineColor);
             painter.drawLine(rect.topRight(), rect.bottomRight());
@@ -246,6 +246,23 @@ void CellGrid::focusInEvent(QFocusEvent* event) {
 void CellGrid::focusOutEvent(QFocusEvent* event) {
     update();
     QWidget::focusOutEvent(event);
+}
+
+void CellGrid::drawCaption(QPainter& painter, const QRect& inner, const GridCell& item) const {
+    // A caption wider than its cell (a font wider than the one the sizes were made for) is
+    // narrowed to fit rather than run into its neighbours or be cut off.
+    const int needed = fontMetrics().horizontalAdvance(item.caption);
+    if (needed <= inner.width() || inner.width() <= 0) {
+        painter.drawText(inner, static_cast<int>(item.alignment), item.caption);
+        return;
+    }
+    const qreal factor = qreal(inner.width()) / qreal(needed);
+    painter.save();
+    painter.translate(inner.left(), 0);
+    painter.scale(factor, 1);
+    const QRect wide(0, inner.top(), needed, inner.height());
+    painter.drawText(wide, static_cast<int>(item.alignment), item.caption);
+    painter.restore();
 }
 
 void CellGrid::mousePressEvent(QMouseEvent* event) {

@@ -26,6 +26,8 @@ struct GridCell {
 // A painted grid of cells with fixed column widths and row heights. Columns and rows are
 // numbered from 1, as the pages describe them ("column 1 holds the row captions"). Any access
 // outside the grid throws RuntimeError::subscriptOutOfRange().
+class QPainter;
+
 class CellGrid : public QWidget {
     Q_OBJECT
 
@@ -82,6 +84,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void drawCaption(QPainter& painter, const QRect& inner, const GridCell& item) const;
     std::size_t indexOf(int column, int row) const;
     GridCell& cellRef(int column, int row);
     int checkedColumn(int column) const;
