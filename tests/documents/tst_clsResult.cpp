@@ -1,7 +1,5 @@
 #include "documents/clsResult.h"
-#include "support/FakePlatform.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 
 #include <QFile>
 #include <QTest>
@@ -41,25 +39,16 @@ class tst_clsResult : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_site = std::make_unique<OfficialSite>();
-        QVERIFY(m_site->started());
-    }
-    void cleanup() {
-        m_site.reset();
-        m_window.reset();
-        m_platform.reset();
-    }
+    void init() { QVERIFY(WebTestFixture::make(m_web)); }
+    void cleanup() { m_web.reset(); }
 
     void aDownloadedResultIsStoredAndReadBack() {
-        m_site->serveResult(u"1234"_s, OfficialSite::testPage(u"result_1234.html"_s).toUtf8());
+        m_web->site.serveResult(u"1234"_s, OfficialSite::testPage(u"result_1234.html"_s).toUtf8());
         clsResult result;
         result.Initialize(nullptr);
         QVERIFY(result.GetResult(1234, QString(), 3, false));
         const QString stored =
-            m_platform->path(u"SysData/miniBIG_Result/minibig_result_1234.xml"_s);
+            m_web->platform.path(u"SysData/miniBIG_Result/minibig_result_1234.xml"_s);
         QCOMPARE(readFile(stored),
                  readFile(QStringLiteral(KELVOR_TEST_DATA) + u"/web/minibig_result_1234.xml"_s));
 
@@ -68,19 +57,20 @@ private Q_SLOTS:
         QVERIFY(again.CheckResultFile(1234, QString()));
         QVERIFY(again.GetResult(1234, QString(), 3, true));
         QCOMPARE(again.Result(), result.Result());
-        QVERIFY(m_platform->messages.isEmpty());
-        QCOMPARE(m_site->requestedTargets().size(), 1);
+        QVERIFY(m_web->platform.messages.isEmpty());
+        QCOMPARE(m_web->site.requestedTargets().size(), 1);
     }
 
     void anUnpublishedResultIsExplained() {
-        m_site->serveResult(u"1234"_s, "<body><p>ご指定のくじ結果は表示できません。<p>");
+        m_web->site.serveResult(u"1234"_s, "<body><p>ご指定のくじ結果は表示できません。<p>");
         clsResult result;
         result.Initialize(nullptr);
         QVERIFY(!result.GetResult(1234, QString(), 2, false));
         QVERIFY(result.Unpublished());
         result.FalseDialog(1234);
-        QCOMPARE(m_platform->texts(), QStringList{u"第1234回 くじ結果は発表されていません。"_s});
-        QCOMPARE(m_platform->messages[0].title, u" くじ結果"_s);
+        QCOMPARE(m_web->platform.texts(),
+                 QStringList{u"第1234回 くじ結果は発表されていません。"_s});
+        QCOMPARE(m_web->platform.messages[0].title, u" くじ結果"_s);
     }
 
     void completeness_data() {
@@ -139,9 +129,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<WebTestFixture> m_web;
 };
 
 QTEST_GUILESS_MAIN(tst_clsResult)

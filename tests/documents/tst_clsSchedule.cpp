@@ -1,7 +1,5 @@
 #include "documents/clsSchedule.h"
-#include "support/FakePlatform.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,28 +27,21 @@ class tst_clsSchedule : public QObject {
 
 private Q_SLOTS:
     void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_site = std::make_unique<OfficialSite>();
-        QVERIFY(m_site->started());
-        OfficialSite::writeTeamNames();
-        m_site->serveSchedule(u"1234"_s, OfficialSite::testPage(u"schedule_1234.html"_s).toUtf8());
-        m_stored = m_platform->path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s);
+        QVERIFY(WebTestFixture::make(m_web, WebTestFixture::TeamNames));
+        m_web->site.serveSchedule(u"1234"_s,
+                                  OfficialSite::testPage(u"schedule_1234.html"_s).toUtf8());
+        m_stored = m_web->platform.path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s);
     }
-    void cleanup() {
-        m_site.reset();
-        m_window.reset();
-        m_platform.reset();
-    }
+    void cleanup() { m_web.reset(); }
 
     void useBeforeInitializeIsReported() {
         clsSchedule schedule;
         QVERIFY(!schedule.GetSchedule(1234, QString(), 3, false));
         QCOMPARE(schedule.Schedule(), ScheduleData());
         QVERIFY(!schedule.Cancel());
-        QCOMPARE(m_platform->texts(), QStringList(3, u"Initialize Err"_s));
-        QCOMPARE(m_platform->messages[1].title, u"Kelvor mini / clsSchedule / Schedule"_s);
-        QVERIFY(m_site->requestedTargets().isEmpty());
+        QCOMPARE(m_web->platform.texts(), QStringList(3, u"Initialize Err"_s));
+        QCOMPARE(m_web->platform.messages[1].title, u"Kelvor mini / clsSchedule / Schedule"_s);
+        QVERIFY(m_web->site.requestedTargets().isEmpty());
     }
 
     void drawNumbersBelowOneGiveNothing_data() {
@@ -64,22 +55,22 @@ private Q_SLOTS:
         schedule.Initialize(nullptr);
         QVERIFY(!schedule.GetSchedule(draw, QString(), 3, true));
         QCOMPARE(schedule.Schedule(), ScheduleData());
-        QVERIFY(m_platform->messages.isEmpty());
-        QVERIFY(m_site->requestedTargets().isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
+        QVERIFY(m_web->site.requestedTargets().isEmpty());
     }
 
     void aDownloadIsStoredOnceAndReadBack() {
         QObject owner;
         clsSchedule schedule;
         schedule.Initialize(&owner);
-        m_platform->answers = {true};
+        m_web->platform.answers = {true};
         QVERIFY(schedule.GetSchedule(1234, QString(), 3, true));
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].text,
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QCOMPARE(m_web->platform.messages[0].text,
                  u"インターネットより 開催情報 をダウンロードします。よろしいですか？"_s);
-        QCOMPARE(m_platform->messages[0].title, u" 開催情報"_s);
-        QVERIFY(m_platform->messages[0].question);
-        QCOMPARE(m_window->lastOwner, &owner);
+        QCOMPARE(m_web->platform.messages[0].title, u" 開催情報"_s);
+        QVERIFY(m_web->platform.messages[0].question);
+        QCOMPARE(m_web->window.lastOwner, &owner);
         QCOMPARE(readFile(m_stored),
                  readFile(QStringLiteral(KELVOR_TEST_DATA) + u"/web/minibig_schedule_1234.xml"_s));
 
@@ -89,8 +80,8 @@ private Q_SLOTS:
         again.Initialize(nullptr);
         QVERIFY(again.CheckScheduleFile(1234, QString()));
         QVERIFY(again.GetSchedule(1234, QString(), 3, true));
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_site->requestedTargets().size(), 1);
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QCOMPARE(m_web->site.requestedTargets().size(), 1);
         ScheduleData expected = downloaded;
         expected.PayoutStart = DateTime(); // the payout dates are not stored
         expected.PayoutDeadline = DateTime();
@@ -100,12 +91,12 @@ private Q_SLOTS:
     void aDeclinedDownloadIsNotExplained() {
         clsSchedule schedule;
         schedule.Initialize(nullptr);
-        m_platform->answers = {false};
+        m_web->platform.answers = {false};
         QVERIFY(!schedule.GetSchedule(1234, QString(), 3, true));
         QVERIFY(schedule.Cancel());
         schedule.FalseDialog(1234);
-        QCOMPARE(m_platform->messages.size(), 1); // the question only
-        QVERIFY(m_site->requestedTargets().isEmpty());
+        QCOMPARE(m_web->platform.messages.size(), 1); // the question only
+        QVERIFY(m_web->site.requestedTargets().isEmpty());
     }
 
     void aStoredFileIsNeverOverwritten() {
@@ -122,8 +113,8 @@ private Q_SLOTS:
         clsSchedule schedule;
         schedule.Initialize(nullptr);
         QVERIFY(!schedule.GetSchedule(1234, QString(), 1, true));
-        QVERIFY(m_platform->messages.isEmpty());
-        QVERIFY(m_site->requestedTargets().isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
+        QVERIFY(m_web->site.requestedTargets().isEmpty());
     }
 
     void anIncompleteDownloadIsHandedOutButNotStored() {
@@ -131,29 +122,30 @@ private Q_SLOTS:
         eight.remove(eight.indexOf(u"<tr><td>9</td>"_s),
                      eight.indexOf(u"</table>"_s, eight.indexOf(u"<tr><td>9</td>"_s)) -
                          eight.indexOf(u"<tr><td>9</td>"_s));
-        m_site->serveSchedule(u"1234"_s, eight.toUtf8());
+        m_web->site.serveSchedule(u"1234"_s, eight.toUtf8());
         clsSchedule schedule;
         schedule.Initialize(nullptr);
         QVERIFY(!schedule.GetSchedule(1234, QString(), 3, false));
         QCOMPARE(schedule.Schedule().Matches[7].Home, u"横浜FC"_s);
         QVERIFY(!QFile::exists(m_stored));
         schedule.FalseDialog(1234);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].text, u"インターネットよりダウンロードに失敗しました。"_s);
-        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Warning);
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QCOMPARE(m_web->platform.messages[0].text,
+                 u"インターネットよりダウンロードに失敗しました。"_s);
+        QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
     }
 
     void anUnpublishedScheduleIsExplained() {
-        m_site->serveSchedule(u"1235"_s, "<body><p>ご指定のくじ情報は表示できません。<p>");
+        m_web->site.serveSchedule(u"1235"_s, "<body><p>ご指定のくじ情報は表示できません。<p>");
         clsSchedule schedule;
         schedule.Initialize(nullptr);
         QVERIFY(!schedule.GetSchedule(1235, QString(), 3, false));
         QVERIFY(schedule.Unpublished());
         schedule.FalseDialog(1235);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].text, u"第1235回 開催情報は発表されていません。"_s);
-        QCOMPARE(m_platform->messages[0].title, u" 開催情報"_s);
-        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Information);
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QCOMPARE(m_web->platform.messages[0].text, u"第1235回 開催情報は発表されていません。"_s);
+        QCOMPARE(m_web->platform.messages[0].title, u" 開催情報"_s);
+        QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Information);
     }
 
     void completeness_data() {
@@ -203,27 +195,27 @@ private Q_SLOTS:
     void notHeldMarkers() {
         clsSchedule schedule;
         schedule.Initialize(nullptr);
-        m_platform->answers = {true};
+        m_web->platform.answers = {true};
         QVERIFY(schedule.XmlSave_NoGame(1234, QString()));
-        QCOMPARE(m_platform->messages[0].text, u"第 1234 回を未開催に設定しますか？"_s);
-        QCOMPARE(m_platform->messages[0].title, u"Kelvor mini"_s);
+        QCOMPARE(m_web->platform.messages[0].text, u"第 1234 回を未開催に設定しますか？"_s);
+        QCOMPARE(m_web->platform.messages[0].title, u"Kelvor mini"_s);
 
         QVERIFY(!schedule.GetSchedule(1234, QString(), 3, true)); // read, never downloaded
         QVERIFY(schedule.NoGame());
-        QVERIFY(m_site->requestedTargets().isEmpty());
+        QVERIFY(m_web->site.requestedTargets().isEmpty());
 
-        m_platform->clearMessages();
+        m_web->platform.clearMessages();
         QVERIFY(!schedule.XmlSave_NoGame(1234, QString())); // a file exists: no question
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
 
-        m_platform->answers = {false, true};
+        m_web->platform.answers = {false, true};
         QVERIFY(!schedule.XmlDelete_NoGame(1234, QString()));
         QVERIFY(QFile::exists(m_stored));
         QVERIFY(schedule.XmlDelete_NoGame(1234, QString()));
-        QCOMPARE(m_platform->messages[1].text, u"第 1234 回の未開催を解除しますか？"_s);
+        QCOMPARE(m_web->platform.messages[1].text, u"第 1234 回の未開催を解除しますか？"_s);
         QVERIFY(!QFile::exists(m_stored));
         QVERIFY(!schedule.XmlDelete_NoGame(1234, QString()));
-        QCOMPARE(m_platform->messages.size(), 2);
+        QCOMPARE(m_web->platform.messages.size(), 2);
     }
 
     void storedDrawNumbers() {
@@ -235,15 +227,13 @@ private Q_SLOTS:
              {u"minibig_schedule_099.xml"_s, u"minibig_schedule_1001_A.xml"_s,
               u"MINIBIG_Schedule_1000.XML"_s, u"minibig_schedule_1000_B.xml"_s,
               u"minibig_schedule_new.xml"_s, u"minibig_vote_123.xml"_s})
-            QVERIFY(writeFile(m_platform->path(u"SysData/miniBIG_Schedule/"_s + name), "x"));
+            QVERIFY(writeFile(m_web->platform.path(u"SysData/miniBIG_Schedule/"_s + name), "x"));
         QCOMPARE(schedule.GetScheduleNo(numbers), 4);
         QCOMPARE(numbers, (QList<qint32>{99, 1000, 1000, 1001}));
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<WebTestFixture> m_web;
     QString m_stored;
 };
 

@@ -1,8 +1,6 @@
 #include "documents/clsVote.h"
 #include "drawdata/clsXmlVote.h"
-#include "support/FakePlatform.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 
 #include <QFile>
 #include <QTest>
@@ -23,29 +21,20 @@ class tst_clsVote : public QObject {
 
 private Q_SLOTS:
     void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_site = std::make_unique<OfficialSite>();
-        QVERIFY(m_site->started());
-        OfficialSite::writeTeamNames();
-        QVERIFY(OfficialSite::storeSchedule(OfficialSite::schedule1234()));
-        m_stored = m_platform->path(u"SysData/miniBIG_Vote/minibig_vote_1234.xml"_s);
+        QVERIFY(WebTestFixture::make(m_web, WebTestFixture::StoredSchedule1234));
+        m_stored = m_web->platform.path(u"SysData/miniBIG_Vote/minibig_vote_1234.xml"_s);
     }
-    void cleanup() {
-        m_site.reset();
-        m_window.reset();
-        m_platform.reset();
-    }
+    void cleanup() { m_web.reset(); }
 
     void finalFiguresAreStoredAndReadBack() {
-        m_site->serveVote(u"1234"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
+        m_web->site.serveVote(u"1234"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
         clsVote vote;
         vote.Initialize(nullptr);
-        m_platform->answers = {true};
+        m_web->platform.answers = {true};
         QVERIFY(vote.GetVote(1234, QString(), 3, true));
-        QCOMPARE(m_platform->messages.value(0).text,
+        QCOMPARE(m_web->platform.messages.value(0).text,
                  u"インターネットより 投票状況 をダウンロードします。よろしいですか？"_s);
-        QCOMPARE(m_platform->messages.value(0).title, u" 投票状況"_s);
+        QCOMPARE(m_web->platform.messages.value(0).title, u" 投票状況"_s);
         QCOMPARE(readFile(m_stored),
                  readFile(QStringLiteral(KELVOR_TEST_DATA) + u"/web/minibig_vote_1234.xml"_s));
 
@@ -54,13 +43,13 @@ private Q_SLOTS:
         QVERIFY(again.CheckVoteFile(1234, QString()));
         QVERIFY(again.GetVote(1234, QString(), 3, false));
         QCOMPARE(again.Vote(), vote.Vote());
-        QCOMPARE(m_site->requestedTargets().size(), 1);
+        QCOMPARE(m_web->site.requestedTargets().size(), 1);
     }
 
     void figuresDuringTheSaleAreNotStored() {
         QString during = OfficialSite::testPage(u"vote_1234.html"_s);
         during.replace(u"(2021年03月06日(土)販売終了時点)"_s, u"(2021年03月05日(金)18:00時点)"_s);
-        m_site->serveVote(u"1234"_s, during.toUtf8());
+        m_web->site.serveVote(u"1234"_s, during.toUtf8());
         clsVote vote;
         vote.Initialize(nullptr);
         QVERIFY(vote.GetVote(1234, QString(), 3, false));
@@ -75,27 +64,27 @@ private Q_SLOTS:
         QVERIFY(!vote.GetVote(1235, QString(), 3, false));
         QVERIFY(!vote.Unpublished());
         vote.FalseDialog(1235);
-        QCOMPARE(m_platform->texts(),
+        QCOMPARE(m_web->platform.texts(),
                  QStringList{u"インターネットよりダウンロードに失敗しました。"_s});
-        QCOMPARE(m_platform->messages[0].title, u" 投票状況"_s);
+        QCOMPARE(m_web->platform.messages[0].title, u" 投票状況"_s);
     }
 
     void withoutACompleteStoredScheduleNothingIsDownloaded() {
         QVERIFY(QFile::remove(
-            m_platform->path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s)));
+            m_web->platform.path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s)));
         ScheduleData incomplete = OfficialSite::schedule1234();
         incomplete.Matches[4].Stadium.clear();
         incomplete.Kaisaikai = 1235;
         QVERIFY(OfficialSite::storeSchedule(incomplete));
-        m_site->serveVote(u"1234"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
-        m_site->serveVote(u"1235"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
+        m_web->site.serveVote(u"1234"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
+        m_web->site.serveVote(u"1235"_s, OfficialSite::testPage(u"vote_1234.html"_s).toUtf8());
         clsVote vote;
         vote.Initialize(nullptr);
         QVERIFY(!vote.GetVote(1234, QString(), 3, false));
         QVERIFY(!vote.GetVote(1235, QString(), 3, false));
         QVERIFY(!vote.Unpublished());
-        QVERIFY(m_site->requestedTargets().isEmpty());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->site.requestedTargets().isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void legacyVoteFiles() {
@@ -106,7 +95,7 @@ private Q_SLOTS:
         old.Matches[0].Outcomes[1].Rate = Money::parse(u"45.5"_s);
         clsXmlVote xml;
         xml.SetData(old);
-        QVERIFY(xml.XmlSave(m_platform->path(u"vote_045_2021-01-09.xml"_s)));
+        QVERIFY(xml.XmlSave(m_web->platform.path(u"vote_045_2021-01-09.xml"_s)));
 
         clsVote vote;
         const DateTime saleEnd = DateTime::fromDateTime(QDate(2021, 1, 9), QTime(13, 50));
@@ -149,9 +138,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<WebTestFixture> m_web;
     QString m_stored;
 };
 

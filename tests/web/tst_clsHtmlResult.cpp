@@ -1,6 +1,4 @@
-#include "support/FakePlatform.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 #include "web/clsHtmlResult.h"
 
 #include <QTest>
@@ -35,27 +33,18 @@ class tst_clsHtmlResult : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_site = std::make_unique<OfficialSite>();
-        QVERIFY(m_site->started());
-    }
-    void cleanup() {
-        m_site.reset();
-        m_window.reset();
-        m_platform.reset();
-    }
+    void init() { QVERIFY(WebTestFixture::make(m_web)); }
+    void cleanup() { m_web.reset(); }
 
     void readsTheMiniBigSectionAfterOtherProducts() {
-        m_site->serveResult(u"0045"_s, page().toUtf8());
+        m_web->site.serveResult(u"0045"_s, page().toUtf8());
         clsHtmlResult reader;
         QVERIFY(reader.GetResult(45, QString(), nullptr));
-        QVERIFY(m_platform->messages.isEmpty());
-        QCOMPARE(m_site->requestedTargets().value(0),
+        QVERIFY(m_web->platform.messages.isEmpty());
+        QCOMPARE(m_web->site.requestedTargets().value(0),
                  u"/dcs/subos/screen/pi05/spin014/PGSPIN01401LnkHoldCntLotResultLstBIG.form"
                  u"?holdCntId=0045"_s);
-        QCOMPARE(m_window->lastLog.value(0), u" 第45回 結果情報取得中 (オフィシャル)"_s);
+        QCOMPARE(m_web->window.lastLog.value(0), u" 第45回 結果情報取得中 (オフィシャル)"_s);
 
         const ResultData r = reader.Result();
         QCOMPARE(r.Kaisaikai, 1234);
@@ -91,7 +80,7 @@ private Q_SLOTS:
     }
 
     void aGroupReadsOnlyItsSection() {
-        m_site->serveResult(u"1234"_s, withGroups().toUtf8());
+        m_web->site.serveResult(u"1234"_s, withGroups().toUtf8());
         clsHtmlResult reader;
         QVERIFY(reader.GetResult(1234, u"B"_s, nullptr));
         QCOMPARE(reader.Result().Kumi, u"B"_s);
@@ -111,7 +100,7 @@ private Q_SLOTS:
         for (const QString& score :
              {u"2-1"_s, u"0-0"_s, u"1-3"_s, u"4-0"_s, u"1-1"_s, u"0-2"_s, u"2-2"_s, u"3-2"_s})
             cancelled.replace(u"<td>"_s + score + u"</td>"_s, u"<td>中止</td>"_s);
-        m_site->serveResult(u"1234"_s, cancelled.toUtf8());
+        m_web->site.serveResult(u"1234"_s, cancelled.toUtf8());
         clsHtmlResult reader;
         QVERIFY(reader.GetResult(1234, QString(), nullptr));
         QVERIFY(reader.Result().Cancelled);
@@ -120,7 +109,7 @@ private Q_SLOTS:
 
         // Eight cancelled matches are not a cancelled draw.
         cancelled.replace(u"<td>仙台</td><td>中止</td>"_s, u"<td>仙台</td><td>1-0</td>"_s);
-        m_site->serveResult(u"1234"_s, cancelled.toUtf8());
+        m_web->site.serveResult(u"1234"_s, cancelled.toUtf8());
         QVERIFY(reader.GetResult(1234, QString(), nullptr));
         QVERIFY(!reader.Result().Cancelled);
         QCOMPARE(reader.Result().Matches[8].Mark, quint8(1));
@@ -130,7 +119,7 @@ private Q_SLOTS:
     void missingPartsKeepWhatWasRead() {
         QString noDeadline = page();
         noDeadline.replace(u"<th>払戻期限</th>"_s, u"<th>払戻の期限</th>"_s);
-        m_site->serveResult(u"1234"_s, noDeadline.toUtf8());
+        m_web->site.serveResult(u"1234"_s, noDeadline.toUtf8());
         clsHtmlResult reader;
         QVERIFY(reader.GetResult(1234, QString(), nullptr));
         QCOMPARE(reader.Result().Tickets.toString(), u"234567"_s);
@@ -140,11 +129,11 @@ private Q_SLOTS:
 
         QString fewerRows = page();
         fewerRows.truncate(fewerRows.indexOf(u"<tr><td>5</td>"_s));
-        m_site->serveResult(u"1234"_s, fewerRows.toUtf8());
+        m_web->site.serveResult(u"1234"_s, fewerRows.toUtf8());
         QVERIFY(reader.GetResult(1234, QString(), nullptr));
         QCOMPARE(reader.Result().Matches[3].Home, u"横浜FM"_s);
         QCOMPARE(reader.Result().Matches[4].Home, QString());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void unpublished_data() {
@@ -156,12 +145,12 @@ private Q_SLOTS:
     }
     void unpublished() {
         QFETCH(QString, body);
-        m_site->serveResult(u"1234"_s, body.toUtf8());
+        m_web->site.serveResult(u"1234"_s, body.toUtf8());
         clsHtmlResult reader;
         QVERIFY(!reader.GetResult(1234, QString(), nullptr));
         QVERIFY(reader.Unpublished());
         QCOMPARE(reader.Result(), ResultData());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void badRowsAreReportedRuntimeErrors_data() {
@@ -189,15 +178,16 @@ private Q_SLOTS:
             broken = broken.left(broken.indexOf(from)) + to;
         else
             broken.replace(from, to);
-        m_site->serveResult(u"1234"_s, broken.toUtf8());
+        m_web->site.serveResult(u"1234"_s, broken.toUtf8());
         clsHtmlResult reader;
         QVERIFY(!reader.GetResult(1234, QString(), nullptr));
         QVERIFY(!reader.Unpublished());
         QCOMPARE(reader.Result(), ResultData());
-        QCOMPARE(m_platform->messages.size(), 1);
-        QVERIFY(m_platform->messages[0].text.endsWith(u"( "_s + QString::number(number) + u" )"_s));
-        QCOMPARE(m_platform->messages[0].title, u"Kelvor mini / clsHtmlResult / GetResult"_s);
-        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Error);
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QVERIFY(
+            m_web->platform.messages[0].text.endsWith(u"( "_s + QString::number(number) + u" )"_s));
+        QCOMPARE(m_web->platform.messages[0].title, u"Kelvor mini / clsHtmlResult / GetResult"_s);
+        QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Error);
     }
 
     void nothingDownloaded() {
@@ -207,9 +197,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<WebTestFixture> m_web;
 };
 
 QTEST_GUILESS_MAIN(tst_clsHtmlResult)

@@ -1,7 +1,5 @@
 #include "base/ShiftJis.h"
-#include "support/FakePlatform.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 #include "web/clsHtmlSchedule.h"
 
 #include <QTest>
@@ -37,26 +35,17 @@ class tst_clsHtmlSchedule : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_site = std::make_unique<OfficialSite>();
-        QVERIFY(m_site->started());
-        OfficialSite::writeTeamNames();
-    }
-    void cleanup() {
-        m_site.reset();
-        m_window.reset();
-        m_platform.reset();
-    }
+    void init() { QVERIFY(WebTestFixture::make(m_web, WebTestFixture::TeamNames)); }
+    void cleanup() { m_web.reset(); }
 
     void readsACompleteSchedule() {
-        m_site->serveSchedule(u"1234"_s, page().toUtf8());
+        m_web->site.serveSchedule(u"1234"_s, page().toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(1234, QString(), nullptr));
         QVERIFY(!reader.Unpublished());
-        QVERIFY2(m_platform->messages.isEmpty(), qPrintable(m_platform->texts().join(u'\n')));
-        QCOMPARE(m_window->lastLog.value(0), u" 第1234回 開催情報取得中 (オフィシャル)"_s);
+        QVERIFY2(m_web->platform.messages.isEmpty(),
+                 qPrintable(m_web->platform.texts().join(u'\n')));
+        QCOMPARE(m_web->window.lastLog.value(0), u" 第1234回 開催情報取得中 (オフィシャル)"_s);
 
         const ScheduleData s = reader.Schedule();
         QCOMPARE(s.Kaisaikai, 1234);
@@ -92,10 +81,10 @@ private Q_SLOTS:
     void drawNumbersAreAskedWithFourDigits() {
         QFETCH(int, draw);
         QFETCH(QString, holdCntId);
-        m_site->serveSchedule(holdCntId, page().toUtf8());
+        m_web->site.serveSchedule(holdCntId, page().toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(draw, QString(), nullptr));
-        QCOMPARE(m_site->requestedTargets().value(0),
+        QCOMPARE(m_web->site.requestedTargets().value(0),
                  u"/dcs/subos/screen/pi02/spin005/PGSPIN00501DispBIGLotAssignGameDetail.form"
                  u"?popupDispDiv=0&holdCntId="_s +
                      holdCntId + u"&commodityId=10"_s);
@@ -104,7 +93,7 @@ private Q_SLOTS:
     }
 
     void aGroupReadsOnlyItsOwnSection() {
-        m_site->serveSchedule(u"1234"_s, groupPage().toUtf8());
+        m_web->site.serveSchedule(u"1234"_s, groupPage().toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(1234, u"B"_s, nullptr));
         QCOMPARE(reader.Schedule().Kumi, u"B"_s);
@@ -123,7 +112,7 @@ private Q_SLOTS:
         cancelled.replace(u"<td>VS</td>"_s, u"<td>中止</td>"_s);
         cancelled.replace(u"<tr><th>結果発表日</th><td>2021/03/08(月)</td></tr>"_s,
                           u"<tr><td colspan=\"2\">くじは中止となりました。</td></tr>"_s);
-        m_site->serveSchedule(u"1234"_s, cancelled.toUtf8());
+        m_web->site.serveSchedule(u"1234"_s, cancelled.toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(1234, QString(), nullptr));
         QCOMPARE(reader.Schedule().HeldState, 2);
@@ -145,20 +134,20 @@ private Q_SLOTS:
     }
     void unpublishedPages() {
         QFETCH(QByteArray, body);
-        m_site->serveSchedule(u"1234"_s, body);
+        m_web->site.serveSchedule(u"1234"_s, body);
         clsHtmlSchedule reader;
         QVERIFY(!reader.GetSchedule(1234, QString(), nullptr));
         QVERIFY(reader.Unpublished());
         QCOMPARE(reader.Schedule(), ScheduleData());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void nothingDownloadedIsNotUnpublished() {
-        m_site->serveSchedule(u"1234"_s, QByteArray());
+        m_web->site.serveSchedule(u"1234"_s, QByteArray());
         clsHtmlSchedule reader;
         QVERIFY(!reader.GetSchedule(1234, QString(), nullptr));
         QVERIFY(!reader.Unpublished());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     // Pages that cannot be taken: silently, with the team lookup's message, or as a reported
@@ -202,19 +191,19 @@ private Q_SLOTS:
             broken = broken.left(cut) + to; // the page ends early
         else
             broken.replace(from, to);
-        m_site->serveSchedule(u"1234"_s, broken.toUtf8());
+        m_web->site.serveSchedule(u"1234"_s, broken.toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(!reader.GetSchedule(1234, QString(), nullptr));
         QVERIFY(!reader.Unpublished());
         QCOMPARE(reader.Schedule(), ScheduleData());
         if (message.isEmpty()) {
-            QVERIFY(m_platform->messages.isEmpty());
+            QVERIFY(m_web->platform.messages.isEmpty());
         } else {
-            QCOMPARE(m_platform->messages.size(), 1);
-            QVERIFY2(m_platform->messages[0].text.startsWith(message),
-                     qPrintable(m_platform->messages[0].text));
+            QCOMPARE(m_web->platform.messages.size(), 1);
+            QVERIFY2(m_web->platform.messages[0].text.startsWith(message),
+                     qPrintable(m_web->platform.messages[0].text));
             if (message.endsWith(u" )"_s))
-                QCOMPARE(m_platform->messages[0].title,
+                QCOMPARE(m_web->platform.messages[0].title,
                          u"Kelvor mini / clsHtmlSchedule / GetSchedule"_s);
         }
     }
@@ -223,7 +212,7 @@ private Q_SLOTS:
         QString december = page();
         december.replace(u"2021年3月1日(月)<br>10:00～19:00"_s, u"2020年12月26日(土)10:00"_s);
         december.replace(u"<td>03/07</td>"_s, u"<td>01/02</td>"_s);
-        m_site->serveSchedule(u"1234"_s, december.toUtf8());
+        m_web->site.serveSchedule(u"1234"_s, december.toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(1234, QString(), nullptr));
         // A match month before the sale start's month is in the following year.
@@ -239,8 +228,8 @@ private Q_SLOTS:
                                            moved.indexOf(u"<table class=\"sale\">"_s));
         moved.remove(sale);
         moved.replace(u"<table class=\"payout\">"_s, sale + u"<table class=\"payout\">"_s);
-        m_platform->setNow(at(2024, 2, 1, 9, 0));
-        m_site->serveSchedule(u"1234"_s, moved.toUtf8());
+        m_web->platform.setNow(at(2024, 2, 1, 9, 0));
+        m_web->site.serveSchedule(u"1234"_s, moved.toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(1234, QString(), nullptr));
         QCOMPARE(reader.Schedule().Matches[0].MatchDate, at(2024, 3, 6));
@@ -248,7 +237,7 @@ private Q_SLOTS:
     }
 
     void aFailedDownloadClearsTheLastSchedule() {
-        m_site->serveSchedule(u"1234"_s, page().toUtf8());
+        m_web->site.serveSchedule(u"1234"_s, page().toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(1234, QString(), nullptr));
         QVERIFY(!reader.GetSchedule(1235, QString(), nullptr)); // a 404 text without tags
@@ -257,9 +246,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<WebTestFixture> m_web;
 };
 
 QTEST_GUILESS_MAIN(tst_clsHtmlSchedule)

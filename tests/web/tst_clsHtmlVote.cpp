@@ -1,6 +1,4 @@
-#include "support/FakePlatform.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 #include "web/clsHtmlVote.h"
 
 #include <QTest>
@@ -27,30 +25,20 @@ class tst_clsHtmlVote : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_site = std::make_unique<OfficialSite>();
-        QVERIFY(m_site->started());
-        OfficialSite::writeTeamNames();
-    }
-    void cleanup() {
-        m_site.reset();
-        m_window.reset();
-        m_platform.reset();
-    }
+    void init() { QVERIFY(WebTestFixture::make(m_web, WebTestFixture::TeamNames)); }
+    void cleanup() { m_web.reset(); }
 
     void finalFiguresPairTheMatchesByTeams() {
-        m_site->serveVote(u"1234"_s, page().toUtf8());
+        m_web->site.serveVote(u"1234"_s, page().toUtf8());
         clsHtmlVote reader;
         bool final = false;
         QVERIFY(reader.GetVote(1234, OfficialSite::schedule1234(), nullptr, final));
         QVERIFY(final);
-        QVERIFY(m_platform->messages.isEmpty());
-        QCOMPARE(m_site->requestedTargets().value(0),
+        QVERIFY(m_web->platform.messages.isEmpty());
+        QCOMPARE(m_web->site.requestedTargets().value(0),
                  u"/dcs/subos/screen/pi09/spin003/PGSPIN00301InitVoteRate.form"
                  u"?holdCntId=1234&commodityId=01"_s);
-        QCOMPARE(m_window->lastLog.value(0), u" 第1234回 投票状況情報取得中 (オフィシャル)"_s);
+        QCOMPARE(m_web->window.lastLog.value(0), u" 第1234回 投票状況情報取得中 (オフィシャル)"_s);
 
         const VoteData v = reader.Vote();
         QCOMPARE(v.Kaisaikai, 1234);
@@ -72,7 +60,7 @@ private Q_SLOTS:
     void figuresDuringTheSaleKeepTheirStamp() {
         QString during = page();
         during.replace(u"(2021年03月06日(土)販売終了時点)"_s, u"(2021年03月05日(金)18:00時点)"_s);
-        m_site->serveVote(u"1234"_s, during.toUtf8());
+        m_web->site.serveVote(u"1234"_s, during.toUtf8());
         clsHtmlVote reader;
         bool final = true;
         QVERIFY(reader.GetVote(1234, OfficialSite::schedule1234(), nullptr, final));
@@ -83,7 +71,7 @@ private Q_SLOTS:
     void teamsWrittenDifferentlyGetNoVotes() {
         QString other = page();
         other.replace(u"<td>川崎Ｆ</td>"_s, u"<td>川崎F</td>"_s);
-        m_site->serveVote(u"1234"_s, other.toUtf8());
+        m_web->site.serveVote(u"1234"_s, other.toUtf8());
         ScheduleData twice = OfficialSite::schedule1234();
         twice.Matches[8] = twice.Matches[0]; // the same teams twice take the same toto match
         clsHtmlVote reader;
@@ -102,7 +90,7 @@ private Q_SLOTS:
     }
     void unpublished() {
         QFETCH(QString, body);
-        m_site->serveVote(u"1234"_s, body.toUtf8());
+        m_web->site.serveVote(u"1234"_s, body.toUtf8());
         clsHtmlVote reader;
         bool final = false;
         QVERIFY(!reader.GetVote(1234, OfficialSite::schedule1234(), nullptr, final));
@@ -132,25 +120,24 @@ private Q_SLOTS:
             broken = broken.left(broken.indexOf(from)) + to;
         else
             broken.replace(from, to);
-        m_site->serveVote(u"1234"_s, broken.toUtf8());
+        m_web->site.serveVote(u"1234"_s, broken.toUtf8());
         clsHtmlVote reader;
         bool final = true;
         QVERIFY(!reader.GetVote(1234, OfficialSite::schedule1234(), nullptr, final));
         QVERIFY(!reader.Unpublished());
         QCOMPARE(reader.Vote(), VoteData());
         if (message.isEmpty()) {
-            QVERIFY(m_platform->messages.isEmpty());
+            QVERIFY(m_web->platform.messages.isEmpty());
         } else {
-            QCOMPARE(m_platform->messages.size(), 1);
-            QCOMPARE(m_platform->messages[0].text, message);
-            QCOMPARE(m_platform->messages[0].title, u"Kelvor mini / clsHtmlVoteBIG / GetVote"_s);
+            QCOMPARE(m_web->platform.messages.size(), 1);
+            QCOMPARE(m_web->platform.messages[0].text, message);
+            QCOMPARE(m_web->platform.messages[0].title,
+                     u"Kelvor mini / clsHtmlVoteBIG / GetVote"_s);
         }
     }
 
 private:
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<WebTestFixture> m_web;
 };
 
 QTEST_GUILESS_MAIN(tst_clsHtmlVote)

@@ -1,8 +1,5 @@
 #include "base/ShiftJis.h"
-#include "support/FakePlatform.h"
-#include "support/LoopbackHttpServer.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 #include "web/clsVantrelDownload.h"
 
 #include <QFile>
@@ -28,19 +25,11 @@ class tst_clsVantrelDownload : public QObject {
 
 private Q_SLOTS:
     void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_server = std::make_unique<LoopbackHttpServer>();
-        QVERIFY(m_server->start());
-        OfficialSite::writeTeamNames(); // TeamName2.dat version 1.5
-        m_server->setRoute(u"/download/2021/TeamName2.dat"_s, 200, newTeamNames);
-        m_local = m_platform->path(u"SysData/TeamName2.dat"_s);
+        QVERIFY(WebTestFixture::make(m_web, WebTestFixture::TeamNames)); // TeamName2.dat 1.5
+        server().setRoute(u"/download/2021/TeamName2.dat"_s, 200, newTeamNames);
+        m_local = m_web->platform.path(u"SysData/TeamName2.dat"_s);
     }
-    void cleanup() {
-        m_server.reset();
-        m_window.reset();
-        m_platform.reset();
-    }
+    void cleanup() { m_web.reset(); }
 
     void theMakersHostIsReserved() {
         QCOMPARE(clsVantrelDownload::DefaultFolderUrl(),
@@ -48,7 +37,7 @@ private Q_SLOTS:
     }
 
     void theCatalogueIsReadOnce() {
-        m_server->setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.5"_s));
+        server().setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.5"_s));
         clsVantrelDownload maker(folder());
         QVERIFY(maker.DownloadTeamName2(nullptr, false));
         QCOMPARE(maker.GetItem(u"teamname2.dat"_s, QString()), u"1.5"_s);
@@ -56,11 +45,11 @@ private Q_SLOTS:
         QCOMPARE(maker.GetItem(QString(), u"none"_s), u"none"_s);
         QCOMPARE(maker.GetItem(u"comment"_s, u"none"_s), u"none"_s);
         QVERIFY(maker.DownloadTeamName2(nullptr, false));
-        QCOMPARE(m_server->requests().size(), 1);
-        QCOMPARE(m_platform->texts(), QStringList(2, u"海外チーム名の情報は最新です。"_s));
-        QCOMPARE(m_platform->messages[0].title, u" Vantrel"_s);
-        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Information);
-        QCOMPARE(m_window->lastLog.value(0), u" ファイルバージョン取得中 (Vantrel)"_s);
+        QCOMPARE(server().requests().size(), 1);
+        QCOMPARE(m_web->platform.texts(), QStringList(2, u"海外チーム名の情報は最新です。"_s));
+        QCOMPARE(m_web->platform.messages[0].title, u" Vantrel"_s);
+        QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Information);
+        QCOMPARE(m_web->window.lastLog.value(0), u" ファイルバージョン取得中 (Vantrel)"_s);
     }
 
     void versions_data() {
@@ -92,16 +81,16 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(localFile);
         file.close();
-        m_server->setRoute(u"/download/2021/version.dat"_s, 200, catalogue(remote));
+        server().setRoute(u"/download/2021/version.dat"_s, 200, catalogue(remote));
 
         clsVantrelDownload maker(folder());
         QCOMPARE(maker.DownloadTeamName2(nullptr, false), result);
-        QCOMPARE(m_platform->texts(), QStringList{message});
-        QCOMPARE(m_platform->messages[0].icon,
+        QCOMPARE(m_web->platform.texts(), QStringList{message});
+        QCOMPARE(m_web->platform.messages[0].icon,
                  result ? MessageIcon::Information : MessageIcon::Warning);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), downloaded ? newTeamNames : localFile);
-        QCOMPARE(m_server->requests().size(), downloaded ? 2 : 1);
+        QCOMPARE(server().requests().size(), downloaded ? 2 : 1);
     }
 
     void downloadFailures_data() {
@@ -129,8 +118,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         QFETCH(QString, cause);
-        m_server->setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.12"_s));
-        m_server->setRoute(u"/download/2021/"_s + file, status, body);
+        server().setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.12"_s));
+        server().setRoute(u"/download/2021/"_s + file, status, body);
         QFile local(m_local);
         QVERIFY(local.open(QIODevice::ReadOnly));
         const QByteArray before = local.readAll();
@@ -138,10 +127,10 @@ private Q_SLOTS:
 
         clsVantrelDownload maker(folder());
         QVERIFY(!maker.DownloadTeamName2(nullptr, false));
-        QCOMPARE(m_platform->texts(),
+        QCOMPARE(m_web->platform.texts(),
                  QStringList{u"インターネットよりダウンロードに失敗しました。\r\n"_s + cause});
-        QCOMPARE(m_platform->messages[0].title, u" Vantrel"_s);
-        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Warning);
+        QCOMPARE(m_web->platform.messages[0].title, u" Vantrel"_s);
+        QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
         QVERIFY(local.open(QIODevice::ReadOnly));
         QCOMPARE(local.readAll(), before);
     }
@@ -149,30 +138,30 @@ private Q_SLOTS:
     void aFailedCatalogueIsFetchedAgain() {
         clsVantrelDownload maker(folder());
         QVERIFY(!maker.DownloadTeamName2(nullptr, false));
-        m_server->setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.5"_s));
+        server().setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.5"_s));
         QVERIFY(maker.DownloadTeamName2(nullptr, false));
-        QCOMPARE(m_server->requests().size(), 2);
+        QCOMPARE(server().requests().size(), 2);
     }
 
     void theQuestionCanStopIt() {
-        m_server->setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.12"_s));
+        server().setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.12"_s));
         clsVantrelDownload maker(folder());
-        m_platform->answers = {false};
+        m_web->platform.answers = {false};
         QVERIFY(!maker.DownloadTeamName2(nullptr, true));
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].text,
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QCOMPARE(m_web->platform.messages[0].text,
                  u"Vantrelより 海外チーム名 をダウンロードします。よろしいですか？"_s);
-        QCOMPARE(m_platform->messages[0].title, u"  Vantrel"_s);
-        QVERIFY(m_platform->messages[0].question);
-        QVERIFY(m_server->requests().isEmpty());
+        QCOMPARE(m_web->platform.messages[0].title, u"  Vantrel"_s);
+        QVERIFY(m_web->platform.messages[0].question);
+        QVERIFY(server().requests().isEmpty());
     }
 
 private:
-    QString folder() const { return m_server->baseUrl() + u"/download/2021/"_s; }
+    QString folder() const { return server().baseUrl() + u"/download/2021/"_s; }
 
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
-    std::unique_ptr<LoopbackHttpServer> m_server;
+    LoopbackHttpServer& server() const { return m_web->site.server(); }
+
+    std::unique_ptr<WebTestFixture> m_web;
     QString m_local;
 };
 

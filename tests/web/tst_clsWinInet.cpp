@@ -1,7 +1,5 @@
 #include "base/ShiftJis.h"
-#include "support/FakePlatform.h"
-#include "support/LoopbackHttpServer.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/WebTestFixture.h"
 #include "web/clsWinInet.h"
 
 #include <QElapsedTimer>
@@ -17,38 +15,31 @@ class tst_clsWinInet : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_server.start()); }
     void init() {
-        m_platform = std::make_unique<FakePlatform>();
-        m_window = std::make_unique<RecordingConnectionWindow>();
-        m_server.clearRoutes();
-        m_server.clearRequests();
+        QVERIFY(WebTestFixture::make(m_web));
         clsWinInet::SetReceiveTimeoutForTests(0);
     }
-    void cleanup() {
-        m_window.reset();
-        m_platform.reset();
-    }
+    void cleanup() { m_web.reset(); }
 
     void downloadLogsEachStepAndSendsTheRequestHeaders() {
-        m_server.setRoute(u"/page"_s, 200, "hello");
+        server().setRoute(u"/page"_s, 200, "hello");
         clsWinInet client;
         client.SetProgressDialogMessage(u"第1回 開催情報取得中 (オフィシャル)"_s);
         QObject owner;
         QByteArray bytes;
-        const QString url = m_server.baseUrl() + u"/page"_s;
+        const QString url = server().baseUrl() + u"/page"_s;
 
         QCOMPARE(client.GetHttpData(url, bytes, QString(), &owner), 5);
         QCOMPARE(bytes, QByteArray("hello"));
-        QCOMPARE(m_window->lastLog,
+        QCOMPARE(m_web->window.lastLog,
                  QStringList({u" 第1回 開催情報取得中 (オフィシャル)"_s, u" [コネクション開始]"_s,
                               u" "_s + url, u" 受信中 .."_s, u" [コネクション終了]"_s}));
-        QCOMPARE(m_window->shown, 1);
-        QCOMPARE(m_window->unloaded, 1);
-        QCOMPARE(m_window->lastOwner, &owner);
-        QCOMPARE(m_platform->waitCursorDepth, 0);
+        QCOMPARE(m_web->window.shown, 1);
+        QCOMPARE(m_web->window.unloaded, 1);
+        QCOMPARE(m_web->window.lastOwner, &owner);
+        QCOMPARE(m_web->platform.waitCursorDepth, 0);
 
-        const QList<LoopbackHttpServer::Request> requests = m_server.requests();
+        const QList<LoopbackHttpServer::Request> requests = server().requests();
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests[0].headers.value("accept-language"), QByteArray("ja-JP"));
         QCOMPARE(requests[0].headers.value("user-agent"), QByteArray("Vantrel WinInet"));
@@ -73,93 +64,93 @@ private Q_SLOTS:
         QByteArray body(size, '\0');
         for (int i = 0; i < size; ++i)
             body[i] = char('a' + i % 26);
-        m_server.setRoute(u"/body"_s, status, body);
+        server().setRoute(u"/body"_s, status, body);
         clsWinInet client;
         QByteArray bytes("left over");
 
-        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/body"_s, bytes, QString(), nullptr),
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/body"_s, bytes, QString(), nullptr),
                  size);
         QCOMPARE(bytes, body);
-        QCOMPARE(m_window->lastLog.value(2), u" 受信中 "_s + QString(dots, u'.'));
-        QCOMPARE(m_window->lastLog.value(3), u" [コネクション終了]"_s);
+        QCOMPARE(m_web->window.lastLog.value(2), u" 受信中 "_s + QString(dots, u'.'));
+        QCOMPARE(m_web->window.lastLog.value(3), u" [コネクション終了]"_s);
     }
 
     void emptyUrlDoesNothing() {
         clsWinInet client;
         QByteArray bytes("x");
         QCOMPARE(client.GetHttpData(QString(), bytes, QString(), nullptr), 0);
-        QCOMPARE(m_window->shown, 0);
-        QVERIFY(m_server.requests().isEmpty());
+        QCOMPARE(m_web->window.shown, 0);
+        QVERIFY(server().requests().isEmpty());
         QCOMPARE(client.GetHttpDataString(QString(), QString(), nullptr, 1), QString());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void withoutProgressNothingIsShownOrLogged() {
-        m_server.setRoute(u"/page"_s, 200, "quiet");
+        server().setRoute(u"/page"_s, 200, "quiet");
         clsWinInet client;
         client.SetProgressOpen(false);
         client.SetProgressDialogMessage(u"message"_s);
         QByteArray bytes;
-        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/page"_s, bytes, QString(), nullptr), 5);
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/page"_s, bytes, QString(), nullptr), 5);
         QCOMPARE(bytes, QByteArray("quiet"));
-        QCOMPARE(m_window->shown, 0);
-        QCOMPARE(m_window->unloaded, 0);
-        QVERIFY(m_window->items.isEmpty());
+        QCOMPARE(m_web->window.shown, 0);
+        QCOMPARE(m_web->window.unloaded, 0);
+        QVERIFY(m_web->window.items.isEmpty());
     }
 
     void withoutProgressCloseTheLogCollectsSeveralDownloads() {
-        m_server.setRoute(u"/a"_s, 200, "a");
-        m_server.setRoute(u"/b"_s, 200, "b");
+        server().setRoute(u"/a"_s, 200, "a");
+        server().setRoute(u"/b"_s, 200, "b");
         clsWinInet client;
         client.SetProgressClose(false);
-        m_window->unloaded = 0;
+        m_web->window.unloaded = 0;
         QByteArray bytes;
-        client.GetHttpData(m_server.baseUrl() + u"/a"_s, bytes, QString(), nullptr);
-        client.GetHttpData(m_server.baseUrl() + u"/b"_s, bytes, QString(), nullptr);
-        QCOMPARE(m_window->unloaded, 0);
-        QCOMPARE(m_window->items.size(), 8);
-        QCOMPARE(m_window->items.count(u" [コネクション終了]"_s), 2);
+        client.GetHttpData(server().baseUrl() + u"/a"_s, bytes, QString(), nullptr);
+        client.GetHttpData(server().baseUrl() + u"/b"_s, bytes, QString(), nullptr);
+        QCOMPARE(m_web->window.unloaded, 0);
+        QCOMPARE(m_web->window.items.size(), 8);
+        QCOMPARE(m_web->window.items.count(u" [コネクション終了]"_s), 2);
 
         client.SetProgressClose(true);
-        QCOMPARE(m_window->unloaded, 1);
-        QVERIFY(m_window->items.isEmpty());
+        QCOMPARE(m_web->window.unloaded, 1);
+        QVERIFY(m_web->window.items.isEmpty());
     }
 
     void anEndlessBodyIsAFailedDownload() {
-        m_server.setRoute(u"/huge"_s, 200, QByteArray(clsWinInet::MaxBodyBytes + 1, 'x'));
+        server().setRoute(u"/huge"_s, 200, QByteArray(clsWinInet::MaxBodyBytes + 1, 'x'));
         clsWinInet client;
         client.SetProgressOpen(false);
         QByteArray bytes("x");
-        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/huge"_s, bytes, QString(), nullptr), 0);
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/huge"_s, bytes, QString(), nullptr), 0);
         QVERIFY(bytes.isEmpty());
-        QCOMPARE(client.GetHttpDataStringUTF8(m_server.baseUrl() + u"/huge"_s, QString(), nullptr),
+        QCOMPARE(client.GetHttpDataStringUTF8(server().baseUrl() + u"/huge"_s, QString(), nullptr),
                  QString());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void aServerThatStallsBeforeAnsweringTimesOut() {
         clsWinInet::SetReceiveTimeoutForTests(1000);
-        m_server.setRoute(u"/slow"_s, 200, "late", 8000);
+        server().setRoute(u"/slow"_s, 200, "late", 8000);
         clsWinInet client;
         QByteArray bytes;
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/slow"_s, bytes, QString(), nullptr), 0);
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/slow"_s, bytes, QString(), nullptr), 0);
         QVERIFY2(timer.elapsed() < 6000, "the receive timeout did not end the download");
         QVERIFY(bytes.isEmpty());
-        QCOMPARE(m_window->lastLog.size(), 2); // no page was opened
-        QCOMPARE(m_window->lastLog.value(0), u" [コネクション開始]"_s);
+        QCOMPARE(m_web->window.lastLog.size(), 2); // no page was opened
+        QCOMPARE(m_web->window.lastLog.value(0), u" [コネクション開始]"_s);
     }
 
     void aStallInsideTheBodyKeepsWhatArrived() {
         clsWinInet::SetReceiveTimeoutForTests(1000);
-        m_server.setRoute(u"/partial"_s, 200, QByteArray(3000, 'p'), 0, 2048, 8000);
+        server().setRoute(u"/partial"_s, 200, QByteArray(3000, 'p'), 0, 2048, 8000);
         clsWinInet client;
         QByteArray bytes;
-        QCOMPARE(client.GetHttpData(m_server.baseUrl() + u"/partial"_s, bytes, QString(), nullptr),
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/partial"_s, bytes, QString(), nullptr),
                  2048);
         QCOMPARE(bytes, QByteArray(2048, 'p'));
-        QCOMPARE(m_window->lastLog.value(3), u" [コネクション終了]"_s);
+        QCOMPARE(m_web->window.lastLog.value(3), u" [コネクション終了]"_s);
     }
 
     void aClosedPortGivesNothing() {
@@ -171,9 +162,9 @@ private Q_SLOTS:
         QByteArray bytes;
         const QString url = u"http://127.0.0.1:%1/"_s.arg(port);
         QCOMPARE(client.GetHttpData(url, bytes, QString(), nullptr), 0);
-        QCOMPARE(m_window->lastLog, QStringList({u" [コネクション開始]"_s, u" "_s + url}));
+        QCOMPARE(m_web->window.lastLog, QStringList({u" [コネクション開始]"_s, u" "_s + url}));
         QCOMPARE(client.GetHttpDataString(url, QString(), nullptr, 8), QString());
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void anUntrustedCertificateIsRefused() {
@@ -209,41 +200,42 @@ private Q_SLOTS:
         const QString url = u"https://127.0.0.1:"_s + match.captured(1) + u"/"_s;
         QCOMPARE(client.GetHttpData(url, bytes, QString(), nullptr), 0);
         QVERIFY(bytes.isEmpty());
-        QCOMPARE(m_window->lastLog.size(), 2);
+        QCOMPARE(m_web->window.lastLog.size(), 2);
         server.kill();
         server.waitForFinished();
     }
 
     void stringsAreDecodedByTheirCode() {
         const QString text = u"第1234回 開催情報"_s;
-        m_server.setRoute(u"/sjis"_s, 200, ShiftJis::encode(text));
-        m_server.setRoute(u"/utf8"_s, 200, text.toUtf8());
+        server().setRoute(u"/sjis"_s, 200, ShiftJis::encode(text));
+        server().setRoute(u"/utf8"_s, 200, text.toUtf8());
         clsWinInet client;
-        QCOMPARE(client.GetHttpDataString(m_server.baseUrl() + u"/sjis"_s, QString(), nullptr, 0),
+        QCOMPARE(client.GetHttpDataString(server().baseUrl() + u"/sjis"_s, QString(), nullptr, 0),
                  text);
-        QCOMPARE(client.GetHttpDataString(m_server.baseUrl() + u"/utf8"_s, QString(), nullptr, 8),
+        QCOMPARE(client.GetHttpDataString(server().baseUrl() + u"/utf8"_s, QString(), nullptr, 8),
                  text);
-        QCOMPARE(client.GetHttpDataStringUTF8(m_server.baseUrl() + u"/utf8"_s, QString(), nullptr),
+        QCOMPARE(client.GetHttpDataStringUTF8(server().baseUrl() + u"/utf8"_s, QString(), nullptr),
                  text);
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
     }
 
     void anUnknownCodeIsReportedAfterTheDownload() {
-        m_server.setRoute(u"/page"_s, 200, "text");
+        server().setRoute(u"/page"_s, 200, "text");
         clsWinInet client;
-        QCOMPARE(client.GetHttpDataString(m_server.baseUrl() + u"/page"_s, QString(), nullptr, 1),
+        QCOMPARE(client.GetHttpDataString(server().baseUrl() + u"/page"_s, QString(), nullptr, 1),
                  QString());
-        QCOMPARE(m_server.requests().size(), 1);
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].text, u"コード番号が異常です（1）"_s);
-        QCOMPARE(m_platform->messages[0].title, u"Kelvor mini / clsWinInet / GetHttpDataString"_s);
-        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Warning);
+        QCOMPARE(server().requests().size(), 1);
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QCOMPARE(m_web->platform.messages[0].text, u"コード番号が異常です（1）"_s);
+        QCOMPARE(m_web->platform.messages[0].title,
+                 u"Kelvor mini / clsWinInet / GetHttpDataString"_s);
+        QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
     }
 
 private:
-    LoopbackHttpServer m_server;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<RecordingConnectionWindow> m_window;
+    LoopbackHttpServer& server() const { return m_web->site.server(); }
+
+    std::unique_ptr<WebTestFixture> m_web;
 };
 
 QTEST_GUILESS_MAIN(tst_clsWinInet)
