@@ -43,7 +43,17 @@ QTableWidget* newTable(QWidget* parent, const QStringList& headers, const QStrin
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(22);
     return table;
+}
+
+// A table of a few rows shows them all, without a scroll bar.
+void fitRows(QTableWidget* table, int rows) {
+    table->setRowCount(rows);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() +
+                          rows * table->verticalHeader()->defaultSectionSize() +
+                          2 * table->frameWidth());
 }
 
 void setRow(QTableWidget* table, int row, const QStringList& cells) {
@@ -97,6 +107,8 @@ frmAnalysis::frmAnalysis(QWidget* owner) : QWidget(owner, Qt::Window) {
                           QStringLiteral("2等以上可能"), QStringLiteral("3等以上可能"),
                           QStringLiteral("3等以上の確率")},
                          QStringLiteral("grdWhatIf"));
+    fitRows(grdCoverage, 4);
+    fitRows(grdExpected, 6);
     chtGrades = newChartView(this, QStringLiteral("chtGrades"));
     chtReturn = newChartView(this, QStringLiteral("chtReturn"));
 
@@ -106,6 +118,7 @@ frmAnalysis::frmAnalysis(QWidget* owner) : QWidget(owner, Qt::Window) {
     tables->addWidget(grdCoverage);
     tables->addWidget(new QLabel(QStringLiteral("期待値（推定金額による）"), this));
     tables->addWidget(grdExpected);
+    tables->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(tables, 1);
     top->addWidget(chtGrades, 1);
@@ -253,10 +266,12 @@ void frmAnalysis::showCharts(const ListFigures& f) {
     auto* chances = new QBarSet(QStringLiteral("確率 (%)"));
     for (int i = 0; i < 4; ++i)
         *chances << f.chanceByBestGrade[i] * 100;
+    chances->setLabelColor(Qt::black);
     auto* gradeSeries = new QBarSeries;
     gradeSeries->append(chances);
     gradeSeries->setLabelsVisible(true);
     gradeSeries->setLabelsPrecision(4);
+    gradeSeries->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     grades->addSeries(gradeSeries);
     grades->setTitle(QStringLiteral("最高等級の確率"));
     auto* gradeAxis = new QBarCategoryAxis;
@@ -292,7 +307,9 @@ void frmAnalysis::showCharts(const ListFigures& f) {
     moneyAxis->append({QStringLiteral("期待値"), QStringLiteral("購入金額")});
     auto* yenAxis = new QValueAxis;
     yenAxis->setRange(0, top > 0 ? top * 1.1 : 1);
-    yenAxis->setLabelFormat(QStringLiteral("%.0f円"));
+    // The label format takes ASCII only; the unit goes into the title.
+    yenAxis->setLabelFormat(QStringLiteral("%.0f"));
+    yenAxis->setTitleText(QStringLiteral("円"));
     money->addAxis(moneyAxis, Qt::AlignBottom);
     money->addAxis(yenAxis, Qt::AlignLeft);
     returnSeries->attachAxis(moneyAxis);
