@@ -3,6 +3,7 @@
 #include "base/RuntimeError.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -20,11 +21,18 @@ std::optional<double> parseNumber(const QString& input) {
     const QString text = input.trimmed();
     if (!numberForm().match(text).hasMatch())
         return std::nullopt;
-    QString plain = text;
-    plain.remove(u',');
-    bool ok = false;
-    const double value = plain.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    // The form admits only ASCII; the conversion of the C library's syntax takes linear time
+    // where QString::toDouble takes seconds for a value of millions of digits.
+    QByteArray plain = text.toLatin1();
+    plain.removeIf([](char c) { return c == ','; });
+    const char* begin = plain.constData();
+    const char* const end = begin + plain.size();
+    if (begin < end && *begin == '+')
+        ++begin;
+    double value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    // Out of range either way (overflow or underflow) is no value, as for QString::toDouble.
+    if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -145,6 +145,27 @@ void tst_Money::valueTexts_data() {
     QTest::newRow("bool other") << "yes"
                                 << "bool"
                                 << "error 13";
+    // The forms the number syntax admits, through the conversion that replaced QString's.
+    QTest::newRow("plus, groups, decimals, exponent") << " +1,2.5e1 "
+                                                      << "long"
+                                                      << "125";
+    QTest::newRow("point first") << ".5e1"
+                                 << "long"
+                                 << "5";
+    QTest::newRow("point last") << "7."
+                                << "byte"
+                                << "7";
+    QTest::newRow("beyond double") << "1e400"
+                                   << "long"
+                                   << "error 13";
+    QTest::newRow("below double") << "1e-400"
+                                  << "long"
+                                  << "error 13";
+    QTest::newRow("a million digits") << QString(1000000, u'7') << "long"
+                                      << "error 13";
+    QTest::newRow("a million digits after the point")
+        << QStringLiteral("1.") + QString(1000000, u'4') << "long"
+        << "1";
 }
 
 void tst_Money::valueTexts() {
