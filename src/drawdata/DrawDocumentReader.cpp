@@ -3,6 +3,7 @@
 #include "base/RuntimeError.h"
 #include "base/clsFileStream.h"
 #include "base/clsFileSystemObject.h"
+#include "drawdata/DrawDocumentWriter.h"
 
 #include <QFileInfo>
 #include <QList>
@@ -94,6 +95,11 @@ bool DrawDocumentReader::Read(const QString& strText, const QString& secondLevel
             } else {
                 if (stack.size() < 2)
                     throw RuntimeError::subscriptOutOfRange();
+                // A value that no save writes (a line break inside it) comes from a damaged file.
+                if (!DrawDocumentWriter::StorableValue(piece)) {
+                    reportCorrupt();
+                    return false;
+                }
                 QString path;
                 if (stack.at(0) == root && stack.at(1) == secondLevel) {
                     for (qsizetype i = 2; i < stack.size(); ++i)

@@ -7,17 +7,13 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-bool storableValue(const QString& value) {
+bool DrawDocumentWriter::StorableValue(const QString& value) {
     for (const QChar c : value) {
         if (c == u'<' || c == u'>' || c == u'\r' || c == u'\n' || c == u'\0')
             return false;
     }
     return ShiftJis::canEncode(value);
 }
-
-} // namespace
 
 QString DrawDocumentWriter::FileName(const QString& folder, const QString& kind,
                                      qint32 lngKaisaikai, const QString& strKumi) {
@@ -39,7 +35,7 @@ void DrawDocumentWriter::Line(const QString& text) {
 }
 
 void DrawDocumentWriter::Element(const QString& name, const QString& value) {
-    if (!storableValue(value))
+    if (!StorableValue(value))
         m_storable = false;
     Line(u'<' + name + u'>' + value + u"</"_s + name + u'>');
 }

@@ -26,6 +26,9 @@ public:
     void Element(const QString& name, Money value);
     void Element(const QString& name, DateTime value);
 
+    // True when the reader gives the value back unchanged.
+    static bool StorableValue(const QString& value);
+
     const QString& Text() const { return m_text; }
     bool Storable() const { return m_storable; }
 

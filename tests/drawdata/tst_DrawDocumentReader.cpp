@@ -55,6 +55,11 @@ private Q_SLOTS:
                         u"</指定試合>\r\n"_s)
                    .toUtf8()
             << corrupt() << MessageIcon::Warning;
+        // A save could not write these values back: the file was damaged.
+        QTest::newRow("line break inside a value")
+            << sjis(document(u"<組>A\rB</組>\r\n"_s)) << corrupt() << MessageIcon::Warning;
+        QTest::newRow("lone line feed inside a value")
+            << sjis(document(u"<組>A\nB</組>\r\n"_s)) << corrupt() << MessageIcon::Warning;
         QTest::newRow("draw number not a number")
             << sjis(document(u"<開催回>五</開催回>\r\n"_s)) << typeMismatch() << MessageIcon::Error;
         QTest::newRow("draw number too large")
