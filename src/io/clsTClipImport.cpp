@@ -3,7 +3,7 @@
 #include "base/Platform.h"
 #include "singles/SingleCodec.h"
 
-#include <QRegularExpression>
+#include <QStringList>
 
 qint32 clsTClipImport::Import(qint32 Index, const QString& strText,
                               std::vector<qint32>& lngSingle) {
@@ -14,10 +14,12 @@ qint32 clsTClipImport::Import(qint32 Index, const QString& strText,
 
 std::vector<qint32> clsTClipImport::ReadText(const QString& strText) {
     std::vector<qint32> singles;
-    // Lines end with CR LF; the clipboard of this system also ends them with LF alone.
-    static const QRegularExpression lineBreak(QStringLiteral("\r?\n"));
-    const QStringList lines = strText.split(lineBreak);
+    // Lines end with CR LF; the clipboard of this system also ends them with LF alone. Split
+    // without a regular expression, which gives up on text with an unpaired surrogate.
+    const QStringList lines = strText.split(u'\n');
     for (QString line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
         line.remove(u' ');
         const qsizetype colon = line.indexOf(u':');
         if (colon >= 0)

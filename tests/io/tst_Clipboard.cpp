@@ -134,6 +134,10 @@ private Q_SLOTS:
         QTest::newRow("row layout read back")
             << QStringLiteral("01:000000000\r\n02:222222222\r\n") << std::vector<qint32>{0, 19682};
         QTest::newRow("empty") << QString() << std::vector<qint32>();
+        // Text copied from elsewhere may hold a broken character; the other lines still count.
+        QTest::newRow("unpaired surrogate")
+            << (QStringLiteral("000000000\r\nx") + QChar(0xD800) + QStringLiteral("\r\n000000001"))
+            << std::vector<qint32>{0, 6561};
     }
     void import() {
         QFETCH(QString, text);
