@@ -24,7 +24,7 @@ MarkAreaWidget::MarkAreaWidget(QWidget* parent) : QWidget(parent) {
     m_numberFont = QFont(QStringLiteral("ＭＳ ゴシック"));
     m_numberFont.setStyleHint(QFont::Monospace);
     m_numberFont.setPointSize(12);
-    resize(sizeHint());
+    resize(MarkAreaLayout::size());
 }
 
 void MarkAreaWidget::checkColumn(int column) const {
