@@ -56,7 +56,7 @@ public:
             m_buffer.resize(kept + got);
             m_bytesRead += got;
             m_atEnd = got == 0;
-            m_handedOut = m_atEnd ? m_buffer.size() : completeLines();
+            m_handedOut = m_atEnd ? m_buffer.size() : completeLines(kept);
             if (m_handedOut > 0)
                 break;
         }
@@ -71,14 +71,14 @@ private:
     static constexpr qint64 BlockSize = 4 << 20;
 
     // The length of the leading complete lines in the buffer; a CR as its last byte may be the
-    // first half of CR LF and waits for the next block.
-    qsizetype completeLines() const {
-        qsizetype i = m_buffer.size();
-        while (i > 0) {
+    // first half of CR LF and waits for the next block. The first `kept` bytes held no line end
+    // but perhaps such a CR at their end, so only the bytes from there on are searched.
+    qsizetype completeLines(qsizetype kept) const {
+        const qsizetype from = qMax<qsizetype>(kept - 1, 0);
+        for (qsizetype i = m_buffer.size(); i > from; --i) {
             const char c = m_buffer.at(i - 1);
             if (c == '\n' || (c == '\r' && i < m_buffer.size()))
                 return i;
-            --i;
         }
         return 0;
     }
