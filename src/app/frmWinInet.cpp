@@ -1,10 +1,12 @@
 #include "app/frmWinInet.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -28,11 +30,34 @@ QPixmap earthPicture() {
     return pixmap;
 }
 
+// Input that must not reach the program's other windows while a transfer runs.
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 frmWinInet::frmWinInet(QWidget* parent)
     : QDialog(parent), m_base(new QWidget(this)), m_list(new QListWidget(m_base)),
-      m_earth(new QLabel(m_base)) {
+      m_earth(new QLabel(m_base)), m_stop(new QPushButton(QStringLiteral("中止"), this)) {
     setObjectName(QStringLiteral("frmWinInet"));
     setWindowTitle(QStringLiteral(" インターネット接続"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -49,10 +74,70 @@ frmWinInet::frmWinInet(QWidget* parent)
     auto* inner = new QHBoxLayout(m_base);
     inner->addWidget(m_earth, 0, Qt::AlignTop);
     inner->addWidget(m_list, 1);
+    m_stop->setObjectName(QStringLiteral("cmdStop"));
+    m_stop->setEnabled(false);
+    m_stop->setAutoDefault(false);
+    connect(m_stop, &QPushButton::clicked, this, [this] {
+        m_stopRequested = m_transferring;
+        m_stop->setEnabled(false);
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 4, 8, 8);
+    buttons->addStretch(1);
+    buttons->addWidget(m_stop);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_base);
-    resize(460, 200);
+    layout->addWidget(m_base, 1);
+    layout->addLayout(buttons);
+    resize(460, 230);
+}
+
+void frmWinInet::transferRunning() {
+    if (!m_transferring) {
+        m_transferring = true;
+        m_stopRequested = false;
+        m_stop->setEnabled(true);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    // Everything but the input that the filter refuses: paints of every window, the button.
+    QCoreApplication::processEvents();
+}
+
+void frmWinInet::transferEnded() {
+    if (!m_transferring)
+        return;
+    m_transferring = false;
+    m_stopRequested = false;
+    m_stop->setEnabled(false);
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool frmWinInet::eventFilter(QObject* watched, QEvent* event) {
+    if (!m_transferring)
+        return false;
+    const bool close = event->type() == QEvent::Close;
+    if (!close && !isUserInput(event->type()))
+        return false;
+    // The connection window's own widgets take their input (the 中止 button); its native window
+    // passes it on to them.
+    if (watched == windowHandle())
+        return false;
+    if (auto* widget = qobject_cast<QWidget*>(watched);
+        widget != nullptr && widget->window() == this)
+        return false;
+    if (close)
+        event->ignore();
+    return true;
+}
+
+void frmWinInet::closeEvent(QCloseEvent* event) {
+    // Closing the window during a transfer asks for a stop; the window goes when it ends.
+    if (m_transferring) {
+        m_stopRequested = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void frmWinInet::paintNow() {

@@ -7,7 +7,8 @@ class QObject;
 // The small window that logs what a download is doing. The program installs its window
 // (frmWinInet) at start; tests install a recorder. Without one, downloads show nothing.
 // Downloads block the user-interface thread, so an implementation repaints itself at once after
-// every change instead of waiting for the event loop.
+// every change instead of waiting for the event loop, and a running transfer calls
+// transferRunning() at least every 100 ms, even while no data arrives.
 class ConnectionWindow {
 public:
     virtual ~ConnectionWindow() = default;
@@ -21,6 +22,14 @@ public:
     virtual void extendLastItem(const QString& text) = 0;
     // Unloads the window, discarding its log, and repaints owner when it is not null.
     virtual void unload(QObject* owner) = 0;
+
+    // Called again and again while a transfer runs: repaints the program's windows and lets
+    // the user ask for a stop (中止), while other input does not reach the program.
+    virtual void transferRunning() = 0;
+    // True when the user asked to stop the running transfer.
+    virtual bool stopRequested() const = 0;
+    // The transfer has ended; the next one starts without a stop request.
+    virtual void transferEnded() = 0;
 
     // The installed window, or null.
     static ConnectionWindow* current();

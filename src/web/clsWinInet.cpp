@@ -14,7 +14,10 @@
 namespace {
 
 constexpr qint32 ReadBlockBytes = 1024;
+// The connection window is kept alive this often while a transfer waits for data.
+constexpr int KeepAliveMs = 50;
 qint32 testReceiveTimeout = 0;
+qint32 testTransferTimeLimit = 0;
 
 bool curlReady() {
     static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
@@ -26,6 +29,9 @@ struct CurlEasyDeleter {
 };
 struct CurlListDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+struct CurlMultiDeleter {
+    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
 };
 
 // One transfer's state, shared with the libcurl callbacks.
@@ -71,10 +77,45 @@ size_t onBody(char* data, size_t size, size_t count, void* user) {
     return bytes;
 }
 
-// Ends a transfer that has received nothing for the receive timeout (headers or body).
-int onProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    auto* transfer = static_cast<Transfer*>(user);
-    return transfer->sinceLastData.elapsed() > transfer->receiveTimeout ? 1 : 0;
+// Runs the transfer on a multi handle of its own, so that the connection window is kept alive
+// every KeepAliveMs even while nothing arrives, and ends it early for a stop request, the
+// receive timeout or the overall time limit. True when the transfer ended cleanly.
+bool runTransfer(CURL* curl, Transfer& transfer, ConnectionWindow* window, qint32 timeLimitMs) {
+    const std::unique_ptr<CURLM, CurlMultiDeleter> multi(curl_multi_init());
+    if (!multi || curl_multi_add_handle(multi.get(), curl) != CURLM_OK)
+        return false;
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    transfer.sinceLastData.start();
+    bool clean = false;
+    int running = 1;
+    while (true) {
+        if (curl_multi_perform(multi.get(), &running) != CURLM_OK)
+            break;
+        if (running == 0) {
+            int queued = 0;
+            while (CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
+                if (message->msg == CURLMSG_DONE && message->easy_handle == curl)
+                    clean = message->data.result == CURLE_OK;
+            }
+            break;
+        }
+        if ((transfer.receiveTimeout > 0 &&
+             transfer.sinceLastData.elapsed() > transfer.receiveTimeout) ||
+            sinceStart.elapsed() > timeLimitMs)
+            break;
+        if (window) {
+            window->transferRunning();
+            if (window->stopRequested())
+                break;
+        }
+        if (curl_multi_poll(multi.get(), nullptr, 0, KeepAliveMs, nullptr) != CURLM_OK)
+            break;
+    }
+    curl_multi_remove_handle(multi.get(), curl);
+    if (window)
+        window->transferEnded();
+    return clean && !transfer.tooLarge;
 }
 
 } // namespace
@@ -104,6 +145,10 @@ void clsWinInet::SetProgressClose(bool blnValue) {
 
 void clsWinInet::SetReceiveTimeoutForTests(qint32 lngMilliseconds) {
     testReceiveTimeout = lngMilliseconds;
+}
+
+void clsWinInet::SetTransferTimeLimitForTests(qint32 lngMilliseconds) {
+    testTransferTimeLimit = lngMilliseconds;
 }
 
 void clsWinInet::addLine(const QString& text) const {
@@ -170,30 +215,27 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
         curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
         curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onBody);
         curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
-        if (transfer.receiveTimeout > 0) {
-            curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, onProgress);
-            curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &transfer);
-            curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-        }
+        // A body announced larger than the cap is refused before it is sent.
+        curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(MaxBodyBytes));
 
         addLine(QStringLiteral("[コネクション開始]"));
         addLine(strUrl);
-        transfer.sinceLastData.start();
-        curl_easy_perform(curl); // the outcome shows in the status and the body
+        const qint32 timeLimit = testTransferTimeLimit > 0
+                                     ? testTransferTimeLimit
+                                     : secondsToMilliseconds(TransferTimeLimitSeconds);
+        const bool clean = runTransfer(curl, transfer, window, timeLimit);
         long status = 0;
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-        if (status > 0 || transfer.receiving) {
+        if (clean && (status > 0 || transfer.receiving)) {
             // The page was opened: its reads end with the remainder and the final empty read.
             transfer.startReceiving();
             if (transfer.body.size() % ReadBlockBytes != 0)
                 extendLine(QStringLiteral("."));
             extendLine(QStringLiteral("."));
-            if (transfer.tooLarge)
-                transfer.body.clear();
             count = qint32(transfer.body.size());
             addLine(QStringLiteral("[コネクション終了]"));
         }
-        bytRecvData = count > 0 ? transfer.body : QByteArray();
+        bytRecvData = count > 0 ? std::move(transfer.body) : QByteArray();
     } else {
         bytRecvData.clear();
     }

@@ -16,6 +16,8 @@ public:
     // A body larger than this is treated as a failed download, so that a server sending without
     // end cannot exhaust memory.
     static constexpr qint32 MaxBodyBytes = 32 * 1024 * 1024;
+    // No transfer takes longer than this, however slowly the server keeps sending.
+    static constexpr qint32 TransferTimeLimitSeconds = 120;
 
     clsWinInet();
 
@@ -37,12 +39,17 @@ public:
                               quint8 bytCode);
     // The body into bytRecvData (emptied when nothing arrived); returns its size. strProxy is a
     // proxy server or "" for the system's settings (the proxy variables of the environment).
-    // Run-time errors reach the caller.
+    // A transfer that does not end cleanly (a body shorter than announced, a reset connection,
+    // a timeout, the size cap, the time limit, 中止 in the connection window) is a failed
+    // download: nothing is returned and the log ends without "[コネクション終了]", as for a
+    // failed connection. Run-time errors reach the caller.
     qint32 GetHttpData(const QString& strUrl, QByteArray& bytRecvData, const QString& strProxy,
                        QObject* objOwnerForm);
 
     // For tests: the receive timeout of every client, in milliseconds (0 restores 30 s).
     static void SetReceiveTimeoutForTests(qint32 lngMilliseconds);
+    // For tests: the overall transfer time limit, in milliseconds (0 restores the constant).
+    static void SetTransferTimeLimitForTests(qint32 lngMilliseconds);
 
 private:
     void addLine(const QString& text) const;

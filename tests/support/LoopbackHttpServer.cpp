@@ -8,6 +8,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <memory>
+#include <sys/socket.h>
 
 namespace {
 
@@ -28,6 +29,78 @@ QByteArray reasonPhrase(int status) {
     default:
         return "Status";
     }
+}
+
+using Fault = LoopbackHttpServer::Fault;
+
+// Writes body to the socket again and again while the client reads.
+void sendForever(QTcpSocket* socket, const QByteArray& body) {
+    QPointer<QTcpSocket> guarded(socket);
+    socket->write(body);
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [guarded, body] {
+        if (guarded && guarded->bytesToWrite() < body.size())
+            guarded->write(body);
+    });
+}
+
+void trickle(QPointer<QTcpSocket> socket, QByteArray rest, int intervalMs) {
+    if (!socket || socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    if (rest.isEmpty()) {
+        socket->disconnectFromHost();
+        return;
+    }
+    socket->write(rest.left(1));
+    QTimer::singleShot(intervalMs, socket,
+                       [socket, rest, intervalMs] { trickle(socket, rest.mid(1), intervalMs); });
+}
+
+bool answerFault(QTcpSocket* socket, const QByteArray& target,
+                 const LoopbackHttpServer::Route& route) {
+    const QByteArray type = "HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=UTF-8\r\n";
+    switch (route.fault) {
+    case Fault::None:
+        return false;
+    case Fault::ShortBody:
+        socket->write(type + "Content-Length: " + QByteArray::number(route.body.size() + 1000) +
+                      "\r\nConnection: close\r\n\r\n" + route.body);
+        socket->disconnectFromHost();
+        return true;
+    case Fault::ResetMidBody:
+        socket->write(type + "Content-Length: " + QByteArray::number(route.body.size()) +
+                      "\r\nConnection: close\r\n\r\n" + route.body.left(route.body.size() / 2));
+        socket->flush();
+        socket->waitForBytesWritten(1000);
+        {
+            // A zero linger time makes the close a reset.
+            const linger reset{1, 0};
+            setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset,
+                       sizeof reset);
+        }
+        socket->abort();
+        return true;
+    case Fault::Endless:
+        socket->write(type + "Connection: close\r\n\r\n");
+        sendForever(socket, route.body);
+        return true;
+    case Fault::HugeLength:
+        socket->write(type + "Content-Length: 209715200\r\nConnection: close\r\n\r\n");
+        sendForever(socket, route.body);
+        return true;
+    case Fault::Trickle:
+        socket->write(type + "Content-Length: " + QByteArray::number(route.body.size()) +
+                      "\r\nConnection: close\r\n\r\n");
+        trickle(socket, route.body, route.trickleMs);
+        return true;
+    case Fault::RedirectLoop:
+        socket->write("HTTP/1.1 302 Found\r\nLocation: " + target +
+                      "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+        return true;
+    case Fault::Silent:
+        return true;
+    }
+    return false;
 }
 
 void answer(QTcpSocket* socket, const LoopbackHttpServer::Route& route) {
@@ -98,6 +171,12 @@ private:
             }
             m_owner.record(request);
             const Route route = m_owner.routeFor(request.target);
+            if (route.fault == Fault::Silent)
+                return;
+            if (route.fault != Fault::None) {
+                answerFault(socket, request.target, route);
+                return;
+            }
             if (route.delayMs <= 0) {
                 answer(socket, route);
                 return;
@@ -153,6 +232,11 @@ void LoopbackHttpServer::setRoute(const QString& path, int status, const QByteAr
                                   int delayMs, qint64 stallAfterBytes, int stallMs) {
     const QMutexLocker lock(&m_mutex);
     m_routes.insert(path.toUtf8(), Route{status, body, delayMs, stallAfterBytes, stallMs});
+}
+
+void LoopbackHttpServer::setRoute(const QString& path, const Route& route) {
+    const QMutexLocker lock(&m_mutex);
+    m_routes.insert(path.toUtf8(), route);
 }
 
 void LoopbackHttpServer::clearRoutes() {

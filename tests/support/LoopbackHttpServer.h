@@ -41,13 +41,28 @@ public:
     QList<Request> requests() const;
     void clearRequests();
 
+    // How a route misbehaves.
+    enum class Fault {
+        None,
+        ShortBody,    // announces the body's length plus 1,000 bytes, sends the body, closes
+        ResetMidBody, // sends half the body, then resets the connection
+        Endless,      // sends the body again and again, without a length, until the client goes
+        Trickle,      // sends the body one byte every trickleMs
+        RedirectLoop, // answers 302 with a Location back to the same path
+        Silent,       // accepts the connection and never answers (a TLS handshake stalls too)
+        HugeLength,   // announces 200 MB and sends the body in a loop until the client goes
+    };
+
     struct Route {
         int status = 200;
         QByteArray body;
         int delayMs = 0;
         qint64 stallAfterBytes = -1;
         int stallMs = 0;
+        Fault fault = Fault::None;
+        int trickleMs = 0;
     };
+    void setRoute(const QString& path, const Route& route);
 
 private:
     Route routeFor(const QByteArray& target) const;

@@ -18,6 +18,7 @@ private Q_SLOTS:
     void init() {
         QVERIFY(WebTestFixture::make(m_web));
         clsWinInet::SetReceiveTimeoutForTests(0);
+        clsWinInet::SetTransferTimeLimitForTests(0);
     }
     void cleanup() { m_web.reset(); }
 
@@ -142,15 +143,84 @@ private Q_SLOTS:
         QCOMPARE(m_web->window.lastLog.value(0), u" [コネクション開始]"_s);
     }
 
-    void aStallInsideTheBodyKeepsWhatArrived() {
+    void aStallInsideTheBodyIsAFailedDownload() {
         clsWinInet::SetReceiveTimeoutForTests(1000);
         server().setRoute(u"/partial"_s, 200, QByteArray(3000, 'p'), 0, 2048, 8000);
         clsWinInet client;
-        QByteArray bytes;
+        QByteArray bytes("left over");
         QCOMPARE(client.GetHttpData(server().baseUrl() + u"/partial"_s, bytes, QString(), nullptr),
-                 2048);
-        QCOMPARE(bytes, QByteArray(2048, 'p'));
-        QCOMPARE(m_web->window.lastLog.value(3), u" [コネクション終了]"_s);
+                 0);
+        QVERIFY(bytes.isEmpty());
+        // The log stops where the transfer failed, as for a failed connection.
+        QCOMPARE(m_web->window.lastLog.size(), 3);
+        QCOMPARE(m_web->window.lastLog.value(2), u" 受信中 .."_s);
+    }
+
+    // Every transfer that does not end cleanly gives no body, no "[コネクション終了]" and no
+    // message; the time limits are shortened so that each case ends within a second or two.
+    void misbehavingServersGiveFailedDownloads_data() {
+        using Fault = LoopbackHttpServer::Fault;
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("short of its Content-Length") << int(Fault::ShortBody) << u"http"_s;
+        QTest::newRow("reset mid-body") << int(Fault::ResetMidBody) << u"http"_s;
+        QTest::newRow("endless body") << int(Fault::Endless) << u"http"_s;
+        QTest::newRow("200 MB announced") << int(Fault::HugeLength) << u"http"_s;
+        QTest::newRow("slowloris") << int(Fault::Trickle) << u"http"_s;
+        QTest::newRow("redirect loop") << int(Fault::RedirectLoop) << u"http"_s;
+        QTest::newRow("silent server") << int(Fault::Silent) << u"http"_s;
+        QTest::newRow("stalled TLS handshake") << int(Fault::Silent) << u"https"_s;
+    }
+    void misbehavingServersGiveFailedDownloads() {
+        QFETCH(int, fault);
+        QFETCH(QString, scheme);
+        clsWinInet::SetReceiveTimeoutForTests(700);
+        clsWinInet::SetTransferTimeLimitForTests(1500);
+        LoopbackHttpServer::Route route;
+        route.fault = LoopbackHttpServer::Fault(fault);
+        route.body = QByteArray(64 * 1024, 'b');
+        route.trickleMs = 100;
+        server().setRoute(u"/bad"_s, route);
+        clsWinInet client;
+        QByteArray bytes("left over");
+        const QString url = QString(server().baseUrl()).replace(u"http"_s, scheme) + u"/bad"_s;
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(client.GetHttpData(url, bytes, QString(), nullptr), 0);
+        QVERIFY2(timer.elapsed() < 10000, "a time limit did not end the transfer");
+        QVERIFY(bytes.isEmpty());
+        QVERIFY(!m_web->window.lastLog.contains(u" [コネクション終了]"_s));
+        QCOMPARE(client.GetHttpDataStringUTF8(url, QString(), nullptr), QString());
+        QVERIFY(m_web->platform.messages.isEmpty());
+        QCOMPARE(m_web->window.transfersEnded, 2);
+    }
+
+    // The window is kept alive while nothing arrives, and 中止 ends the transfer at once.
+    void aStallIsKeptAliveAndStoppedByTheStopButton() {
+        LoopbackHttpServer::Route route;
+        route.fault = LoopbackHttpServer::Fault::Silent;
+        server().setRoute(u"/stall"_s, route);
+        QElapsedTimer timer;
+        qint64 pressedAt = -1;
+        m_web->window.onTransferRunning = [&](RecordingConnectionWindow& window) {
+            if (pressedAt < 0 && timer.elapsed() >= 1000) {
+                pressedAt = timer.elapsed();
+                window.stop = true;
+            }
+        };
+        clsWinInet client;
+        QByteArray bytes;
+        timer.start();
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/stall"_s, bytes, QString(), nullptr),
+                 0);
+        const qint64 stoppedAfter = timer.elapsed() - pressedAt;
+        QVERIFY(pressedAt >= 0);
+        QVERIFY2(stoppedAfter < 1000, qPrintable(QString::number(stoppedAfter)));
+        // At least one call per 100 ms of the stall (the loop aims at one per 50 ms).
+        QVERIFY2(m_web->window.keepAlives >= 10,
+                 qPrintable(QString::number(m_web->window.keepAlives)));
+        QVERIFY(!m_web->window.stop);
+        QVERIFY(m_web->window.lastLog.size() == 2);
     }
 
     void aClosedPortGivesNothing() {
