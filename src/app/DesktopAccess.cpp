@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace {
@@ -17,16 +18,32 @@ QString startPath(const QString& folder, const QString& suggestedName) {
     return QDir(folder).filePath(suggestedName);
 }
 
+// "csv" for "CSVファイル(*.csv)"; empty when the filter names no extension.
+QString firstExtension(const QString& filter) {
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    if (star < 0)
+        return QString();
+    qsizetype end = star + 2;
+    while (end < filter.size() && filter.at(end).isLetterOrNumber())
+        ++end;
+    return filter.mid(star + 2, end - star - 2);
+}
+
+DesktopAccess::FileDialog answerOf(QFileDialog::AcceptMode mode) {
+    return [mode](QWidget* owner, const QString& title, const QString& filter,
+                  const QString& folder, const QString& suggestedName) {
+        const std::unique_ptr<QFileDialog> dialog =
+            DesktopAccess::fileDialog(owner, mode, title, filter, folder, suggestedName);
+        if (dialog->exec() != QDialog::Accepted)
+            return QString();
+        return dialog->selectedFiles().value(0);
+    };
+}
+
 DesktopAccess defaults() {
     DesktopAccess access;
-    access.openFileName = [](QWidget* owner, const QString& title, const QString& filter,
-                             const QString& folder, const QString& suggestedName) {
-        return QFileDialog::getOpenFileName(owner, title, startPath(folder, suggestedName), filter);
-    };
-    access.saveFileName = [](QWidget* owner, const QString& title, const QString& filter,
-                             const QString& folder, const QString& suggestedName) {
-        return QFileDialog::getSaveFileName(owner, title, startPath(folder, suggestedName), filter);
-    };
+    access.openFileName = answerOf(QFileDialog::AcceptOpen);
+    access.saveFileName = answerOf(QFileDialog::AcceptSave);
     access.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     access.clipboardText = [] { return QGuiApplication::clipboard()->text(); };
     access.setClipboardText = [](const QString& text) {
@@ -38,6 +55,25 @@ DesktopAccess defaults() {
 }
 
 } // namespace
+
+std::unique_ptr<QFileDialog> DesktopAccess::fileDialog(QWidget* owner, QFileDialog::AcceptMode mode,
+                                                       const QString& title, const QString& filter,
+                                                       const QString& folder,
+                                                       const QString& suggestedName) {
+    auto dialog = std::make_unique<QFileDialog>(owner, title, QString(), filter);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(firstExtension(filter));
+    const QString start = startPath(folder, suggestedName);
+    if (QFileInfo(start).isDir()) {
+        dialog->setDirectory(start);
+    } else {
+        dialog->setDirectory(QFileInfo(start).absolutePath());
+        dialog->selectFile(QFileInfo(start).fileName());
+    }
+    return dialog;
+}
 
 DesktopAccess& DesktopAccess::current() {
     static DesktopAccess access = defaults();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -22,6 +24,14 @@ struct DesktopAccess {
     std::function<QString()> clipboardText;
     // Clears the clipboard and puts the text on it.
     std::function<void(const QString& text)> setClipboardText;
+
+    // The dialog behind the default open and save answers, ready to show: it starts in the folder
+    // with the suggested name, and a name typed without extension gets the filter's first one
+    // ("abc" opens or saves abc.csv for "CSVファイル(*.csv)").
+    static std::unique_ptr<QFileDialog> fileDialog(QWidget* owner, QFileDialog::AcceptMode mode,
+                                                   const QString& title, const QString& filter,
+                                                   const QString& folder,
+                                                   const QString& suggestedName);
 
     static DesktopAccess& current();
     // Puts the Qt defaults back.

@@ -1,10 +1,12 @@
 #include "app/QtPlatform.h"
 
 #include "app/clsWaitDialog.h"
+#include "app/frmWaitDialog.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace {
 
@@ -20,10 +22,43 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The active window; a progress window hands the part to its own owner, since it steps aside
+// while a box is up.
 QWidget* ownerWindow() {
-    if (QWidget* active = QApplication::activeWindow())
-        return active;
-    return nullptr;
+    QWidget* active = QApplication::activeWindow();
+    if (qobject_cast<frmWaitDialog*>(active) != nullptr)
+        return active->parentWidget() != nullptr ? active->parentWidget()->window() : nullptr;
+    return active;
+}
+
+// Hides the progress windows that are shown while it lives and shows them again after.
+class ProgressWindowsAside {
+public:
+    ProgressWindowsAside() {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<frmWaitDialog*>(window);
+            if (progress != nullptr && progress->isVisible()) {
+                progress->hide();
+                m_hidden.append(progress);
+            }
+        }
+    }
+    ~ProgressWindowsAside() {
+        for (const QPointer<frmWaitDialog>& progress : m_hidden)
+            if (progress)
+                progress->show();
+    }
+    ProgressWindowsAside(const ProgressWindowsAside&) = delete;
+    ProgressWindowsAside& operator=(const ProgressWindowsAside&) = delete;
+
+private:
+    QList<QPointer<frmWaitDialog>> m_hidden;
+};
+
+// The box's icon for a question: the program's confirmations are questions; the icon given
+// names the box's kind.
+QMessageBox::Icon questionIcon(MessageIcon icon) {
+    return icon == MessageIcon::Information ? QMessageBox::Question : boxIcon(icon);
 }
 
 class QtProgressWindow : public ProgressWindow {
@@ -44,17 +79,39 @@ private:
 } // namespace
 
 void QtPlatform::showMessage(const QString& text, const QString& title, MessageIcon icon) {
+    const ProgressWindowsAside aside;
     QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, ownerWindow());
     box.exec();
 }
 
 bool QtPlatform::askYesNo(const QString& text, const QString& title, MessageIcon icon,
                           bool defaultYes) {
-    // The program's confirmations are questions; the icon given names the box's kind.
-    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Question : boxIcon(icon), title,
-                    text, QMessageBox::Yes | QMessageBox::No, ownerWindow());
+    const ProgressWindowsAside aside;
+    QMessageBox box(questionIcon(icon), title, text, QMessageBox::Yes | QMessageBox::No,
+                    ownerWindow());
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Answer QtPlatform::askYesNoCancel(const QString& text, const QString& title, MessageIcon icon,
+                                  Answer defaultAnswer) {
+    const ProgressWindowsAside aside;
+    QMessageBox box(questionIcon(icon), title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, ownerWindow());
+    const QMessageBox::StandardButton defaultButton =
+        defaultAnswer == Answer::Yes  ? QMessageBox::Yes
+        : defaultAnswer == Answer::No ? QMessageBox::No
+                                      : QMessageBox::Cancel;
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 QString QtPlatform::programFolder() const {

@@ -8,6 +8,7 @@
 #include "app/PageBar.h"
 #include "app/PageParts.h"
 #include "app/ProgramLogo.h"
+#include "app/SingleListFile.h"
 #include "app/SinglesPage.h"
 #include "app/WindowGeometry.h"
 #include "app/clsShell.h"
@@ -63,7 +64,7 @@ constexpr int PageLeft = 71;
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_menus(std::make_unique<const MainMenus>(menuBar())),
-      m_tmain(new clsTMain(this)) {
+      m_listFile(std::make_unique<SingleListFile>(this, m_busy)), m_tmain(new clsTMain(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(ProgramLogo::icon());
     connectMenus();
@@ -95,6 +96,14 @@ void frmMain::runOn(Sender* sender, Signal signal, F body) {
     connect(sender, signal, this, [this, body] { command(body); });
 }
 
+template <typename Sender, typename Signal, typename F>
+void frmMain::runWhenIdle(Sender* sender, Signal signal, F body) {
+    runOn(sender, signal, [this, body] {
+        if (!m_busy)
+            body();
+    });
+}
+
 void frmMain::connectMenus() {
     const MainMenus& m = *m_menus;
     runOn(m.fileNew, &QAction::triggered, [this] { FileNew(); });
@@ -113,10 +122,10 @@ void frmMain::connectMenus() {
     runOn(m.sortByHits, &QAction::triggered, [this] { SortResult(); });
     runOn(m.removeDuplicates, &QAction::triggered, [this] { RemoveDuplicates(); });
     runOn(m.singleAddByMarks, &QAction::triggered, [this] { AddByMarks(); });
-    runOn(m.selectAll, &QAction::triggered, [this] { m_single->SetAllSelect(true); });
-    runOn(m.selectNone, &QAction::triggered, [this] { m_single->SetAllSelect(false); });
-    runOn(m.singleAdd, &QAction::triggered, [this] { m_single->Add(); });
-    runOn(m.singleDelete, &QAction::triggered, [this] { m_single->SelectDelete(); });
+    runWhenIdle(m.selectAll, &QAction::triggered, [this] { m_single->SetAllSelect(true); });
+    runWhenIdle(m.selectNone, &QAction::triggered, [this] { m_single->SetAllSelect(false); });
+    runWhenIdle(m.singleAdd, &QAction::triggered, [this] { m_single->Add(); });
+    runWhenIdle(m.singleDelete, &QAction::triggered, [this] { m_single->SelectDelete(); });
     connect(m.editMenu, &QMenu::aboutToShow, this, &frmMain::applyEditMenuRules);
 
     for (int i = 0; i < 3; ++i)
@@ -193,10 +202,12 @@ void frmMain::bindSinglesPage() {
 
     connect(m_single, &clsTSingle::ChangeValue, this, [this](qint32 position, qint32 single) {
         m_singles[static_cast<std::size_t>(position)] = single;
+        markListChanged();
     });
     connect(m_single, &clsTSingle::ChangeCount, this,
             [this](qint32 count, const std::vector<qint32>& singles) {
                 m_singles.assign(singles.begin(), singles.begin() + count);
+                markListChanged();
                 m_single->SetSingle(count, m_singles);
             });
     connect(m_single, &clsTSingle::ChangeFrame, this, [this](const SingleFrame& frame) {
@@ -220,8 +231,8 @@ void frmMain::connectPages() {
     runOn(m_home, &HomePage::makerDownloadClicked, [this] { VantrelDownload(); });
     runOn(m_home, &HomePage::userTeamNamesClicked, [this] { UserTeamNames(); });
     runOn(m_singlesPage, &SinglesPage::addByMarksClicked, [this] { AddByMarks(); });
-    runOn(m_singlesPage, &SinglesPage::addClicked, [this] { m_single->Add(); });
-    runOn(m_singlesPage, &SinglesPage::deleteClicked, [this] { m_single->SelectDelete(); });
+    runWhenIdle(m_singlesPage, &SinglesPage::addClicked, [this] { m_single->Add(); });
+    runWhenIdle(m_singlesPage, &SinglesPage::deleteClicked, [this] { m_single->SelectDelete(); });
     connect(m_singlesPage, &SinglesPage::sortClicked, this, &frmMain::showSortPopup);
     runOn(m_checkPage, &CheckPage::sortByHitsClicked, [this] { SortResult(); });
     runOn(m_checkPage, &CheckPage::showNextClicked, [this] { ShowNextResult(); });
@@ -285,6 +296,7 @@ void frmMain::Load() {
     // A folder that cannot be created only leaves the file dialogs in their default folder.
     fso.FolderCheck(userData);
     m_userDataFolder = userData;
+    m_listFile->setFolder(userData);
 
     ShowPage(0);
     m_home->setVersionText(versionText());
@@ -311,10 +323,14 @@ QString frmMain::salesScheduleUrl() {
         "http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule");
 }
 
+const QString& frmMain::currentFile() const {
+    return m_listFile->currentFile();
+}
+
 QString frmMain::titleText() const {
     QString title = QStringLiteral(" Vantrel  ") + AppInfo::title();
-    if (!m_currentFile.isEmpty())
-        title += QStringLiteral(" - [") + QFileInfo(m_currentFile).fileName() + u']';
+    if (!m_listFile->currentFile().isEmpty())
+        title += QStringLiteral(" - [") + QFileInfo(m_listFile->currentFile()).fileName() + u']';
     return title;
 }
 
@@ -424,19 +440,24 @@ void frmMain::applyViewButtonRule() {
 }
 
 void frmMain::ShowNextResult() {
+    if (m_busy)
+        return;
     m_result->SetNextData();
     applyViewButtonRule();
 }
 
 void frmMain::ShowAllResults() {
+    if (m_busy)
+        return;
     m_result->SetAlltData();
     applyViewButtonRule();
 }
 
 void frmMain::SortResult() {
-    if (m_singles.empty())
+    if (m_busy || m_singles.empty())
         return;
     m_result->GradeSort(m_singles, m_menus->ascending());
+    markListChanged();
     checkSingles();
 }
 
@@ -450,6 +471,8 @@ void frmMain::showSortPopup() {
 }
 
 void frmMain::FileNew() {
+    if (m_busy || !mayDropList())
+        return;
     ShowPage(0);
     clearList();
     refreshTitle();
@@ -459,68 +482,58 @@ void frmMain::FileEnd() {
     close();
 }
 
-namespace {
-const QString CsvFilter = QStringLiteral("CSVファイル(*.csv)");
-} // namespace
+QString frmMain::draftFileName() const {
+    return clsTFileCSV().GetCsvFileName(m_kaisaikai, m_kumi);
+}
+
+void frmMain::markListChanged() {
+    m_listFile->markChanged();
+}
+
+bool frmMain::mayDropList() {
+    const bool mayDrop = m_listFile->mayDrop(m_singles, draftFileName());
+    refreshTitle();
+    return mayDrop;
+}
 
 void frmMain::FileOpen() {
-    clsTFileCSV csv;
-    const QString suggested = csv.GetCsvFileName(m_kaisaikai, m_kumi);
-    QString path = DesktopAccess::current().openFileName(this, QStringLiteral("ファイルを開く"),
-                                                         CsvFilter, m_userDataFolder, suggested);
+    if (m_busy || !mayDropList())
+        return;
+    const QString path = m_listFile->askOpenPath(draftFileName());
     if (path.isEmpty())
         return;
-    path = clsFileSystemObject().ExtensionCheck(path, QStringLiteral("csv"));
     clearList();
-
     {
         const BusyScope busy(m_busy, true);
-        qint32 count = 0;
-        std::vector<qint32> singles;
-        // A load that fails leaves the list empty; the file still becomes the current one.
-        if (csv.CsvLoad(path, count, singles)) {
-            singles.resize(static_cast<std::size_t>(count));
-            m_singles = std::move(singles);
+        // A load that fails leaves the list empty and no file current.
+        if (m_listFile->load(path, m_singles))
             recomputeFrame();
-        }
     }
-
-    const qint32 number = csv.GetKaisaikai(path);
+    const qint32 number = clsTFileCSV().GetKaisaikai(path);
     if (number > 0)
         m_tmain->SetKaisaikai(number);
     ShowPage(1);
-    m_currentFile = path;
     refreshTitle();
 }
 
-void frmMain::saveTo(const QString& path) {
-    const BusyScope busy(m_busy, true);
-    clsTFileCSV().CsvSave(path, static_cast<qint32>(m_singles.size()), m_singles);
-}
-
-void frmMain::FileSave() {
-    if (m_currentFile.isEmpty()) {
-        FileSaveAs();
-        return;
-    }
-    saveTo(m_currentFile);
-}
-
-void frmMain::FileSaveAs() {
-    const QString suggested =
-        m_currentFile.isEmpty() ? clsTFileCSV().GetCsvFileName(m_kaisaikai, m_kumi) : m_currentFile;
-    QString path = DesktopAccess::current().saveFileName(this, QStringLiteral("名前を付けて保存"),
-                                                         CsvFilter, m_userDataFolder, suggested);
-    if (path.isEmpty())
-        return;
-    path = clsFileSystemObject().ExtensionCheck(path, QStringLiteral("csv"));
-    saveTo(path);
-    m_currentFile = path;
+bool frmMain::FileSave() {
+    if (m_busy)
+        return false;
+    const bool saved = m_listFile->save(m_singles, draftFileName());
     refreshTitle();
+    return saved;
+}
+
+bool frmMain::FileSaveAs() {
+    if (m_busy)
+        return false;
+    const bool saved = m_listFile->saveAs(m_singles, draftFileName());
+    refreshTitle();
+    return saved;
 }
 
 void frmMain::Sort(SortKind kind, int index) {
-    if (m_singles.empty())
+    if (m_busy || m_singles.empty())
         return;
     clsTSingleSort sorter;
     sorter.SetVoteData(m_tmain->Vote());
@@ -536,17 +549,22 @@ void frmMain::Sort(SortKind kind, int index) {
         sorter.NinkiSort(m_singles, index, ascending);
         break;
     }
+    markListChanged();
     if (m_currentPage == 1 || m_currentPage == 2)
         ShowPage(m_currentPage);
 }
 
 void frmMain::ClipboardExport(int index) {
+    if (m_busy)
+        return;
     clsTClipboard exporter;
     exporter.Copy(index, static_cast<qint32>(m_singles.size()), m_singles,
                   DesktopAccess::current().setClipboardText);
 }
 
 void frmMain::ClipboardImport(int index) {
+    if (m_busy)
+        return;
     std::vector<qint32> singles;
     qint32 count = 0;
     {
@@ -556,9 +574,12 @@ void frmMain::ClipboardImport(int index) {
                                  : QString();
         count = clsTClipImport().Import(index, text, singles);
     }
-    if (count <= 0)
+    if (count <= 0 || !mayDropList())
         return;
     setSingleList(std::move(singles));
+    // The imported list is in no file yet: Save asks where instead of overwriting the last one.
+    m_listFile->detach();
+    refreshTitle();
     ShowPage(2);
     Platform::current().showMessage(QString::number(count) + QStringLiteral("口取り込みしました"),
                                     AppInfo::title(), MessageIcon::Information);
@@ -569,7 +590,7 @@ void frmMain::clearList() {
     m_singleFrame = SingleFrame{};
     m_showZero = {};
     m_result->Clear();
-    m_currentFile.clear();
+    m_listFile->clear();
 }
 
 void frmMain::recomputeFrame() {
@@ -584,6 +605,8 @@ void frmMain::setSingleList(std::vector<qint32> singles) {
 }
 
 void frmMain::RemoveDuplicates() {
+    if (m_busy)
+        return;
     WaitCursor wait;
     if (m_singles.empty())
         return;
@@ -595,6 +618,7 @@ void frmMain::RemoveDuplicates() {
     } else {
         const auto newCount = static_cast<qint64>(survivors.size());
         setSingleList(std::move(survivors));
+        markListChanged();
         Platform::current().showMessage(
             QStringLiteral("重複したシングルを消去しました\r\nシングル総数：") +
                 NumberFormat::format(oldCount, QStringLiteral("#,##0")) + QStringLiteral(" → ") +
@@ -605,6 +629,8 @@ void frmMain::RemoveDuplicates() {
 }
 
 void frmMain::AddByMarks() {
+    if (m_busy)
+        return;
     const QString marks = frmNumbers::ShowDialog(this);
     if (!marks.isEmpty())
         m_single->AddEx(marks);
@@ -633,7 +659,7 @@ void frmMain::writeSettings() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (m_busy) {
+    if (m_busy || !mayDropList()) {
         event->ignore();
         return;
     }

@@ -19,6 +19,7 @@ class HomePage;
 class MainMenus;
 class QMenu;
 class QScrollArea;
+class SingleListFile;
 class SinglesPage;
 class StatusBar;
 class TabStrip;
@@ -40,8 +41,9 @@ public:
     void ShowPage(int page);
     void FileNew();
     void FileOpen();
-    void FileSave();
-    void FileSaveAs();
+    // True when the list was written.
+    bool FileSave();
+    bool FileSaveAs();
     void FileEnd();
     enum class SortKind { Estimate, Mark, Popularity };
     void Sort(SortKind kind, int index);
@@ -64,7 +66,7 @@ public:
     bool isBusy() const { return m_busy; }
     void setBusy(bool busy) { m_busy = busy; }
     qint32 kaisaikai() const { return m_kaisaikai; }
-    const QString& currentFile() const { return m_currentFile; }
+    const QString& currentFile() const;
     const QString& userDataFolder() const { return m_userDataFolder; }
     const std::vector<qint32>& singles() const { return m_singles; }
     const SingleFrame& singleFrame() const { return m_singleFrame; }
@@ -116,12 +118,23 @@ private:
     void clearList();
     void recomputeFrame();
     void writeSettings();
-    void saveTo(const QString& path);
+    // Every handler that changes the list calls this (the single view's ChangeValue and
+    // ChangeCount included), so that Close, New, Open and the clipboard import offer to save
+    // the list before they drop it. Opening, saving and clearing the list reset it.
+    void markListChanged();
+    // The unsaved-changes question; true when the command may drop the list.
+    bool mayDropList();
+    // The file name proposed for the current draw's list.
+    QString draftFileName() const;
     // Runs a command; a run-time error that escapes it is shown, and the window stays usable.
     template <typename F> void command(F&& body);
     // Connects a signal to a command run as above.
     template <typename Sender, typename Signal, typename F>
     void runOn(Sender* sender, Signal signal, F body);
+    // The same for a command on the list that the window's own methods do not guard: nothing
+    // happens while the window is busy.
+    template <typename Sender, typename Signal, typename F>
+    void runWhenIdle(Sender* sender, Signal signal, F body);
 
     // The current draw as the last KaisaikaiChange announced it.
     qint32 m_kaisaikai = 0;
@@ -133,13 +146,13 @@ private:
     std::array<std::array<bool, 9>, 3> m_showZero{};
 
     bool m_busy = false;
-    QString m_currentFile;
     bool m_showPercent = false;
     int m_currentPage = 0;
     QString m_drawLabel;
     QString m_userDataFolder;
 
     std::unique_ptr<const MainMenus> m_menus;
+    std::unique_ptr<SingleListFile> m_listFile;
     clsTMain* m_tmain;
     clsTResult* m_result = nullptr;
     clsTGame* m_game = nullptr;

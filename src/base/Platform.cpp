@@ -25,6 +25,11 @@ public:
         showMessage(text, title, icon);
         return defaultYes;
     }
+    Answer askYesNoCancel(const QString& text, const QString& title, MessageIcon icon,
+                          Answer defaultAnswer) override {
+        showMessage(text, title, icon);
+        return defaultAnswer;
+    }
     QString programFolder() const override {
         return QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
                                             : QStringLiteral(".");

@@ -7,6 +7,9 @@
 
 enum class MessageIcon { Information, Warning, Error };
 
+// The buttons of a question that can also be cancelled.
+enum class Answer { Yes, No, Cancel };
+
 // A progress window that stays open while its owner holds it.
 class ProgressWindow {
 public:
@@ -28,6 +31,9 @@ public:
     // True for Yes.
     virtual bool askYesNo(const QString& text, const QString& title, MessageIcon icon,
                           bool defaultYes) = 0;
+    // Yes, No or Cancel; closing the box without a choice answers Cancel.
+    virtual Answer askYesNoCancel(const QString& text, const QString& title, MessageIcon icon,
+                                  Answer defaultAnswer) = 0;
 
     // Absolute, without a trailing "/".
     virtual QString programFolder() const = 0;

@@ -25,6 +25,14 @@ constexpr qsizetype LineLength = 2 * SingleCodec::MatchCount - 1;
 // About 1 MB of lines per write.
 constexpr qint32 BufferLines = 50000;
 
+// The error as reported: the file's path on a line of its own, unless the text names it already.
+RuntimeError namingFile(const RuntimeError& error, const QString& fullPath) {
+    if (error.description().contains(fullPath))
+        return error;
+    return {error.number(), error.description() + QStringLiteral("\r\n") + fullPath,
+            error.source()};
+}
+
 RuntimeError outOfMemory() {
     return {RuntimeError::OutOfMemory, QStringLiteral("メモリが不足しています。")};
 }
@@ -221,7 +229,7 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
                           std::span<const qint32> lngSingle) {
     const WaitCursor wait;
     const qint32 maximum = qMax(lngSCount - 1, 0);
-    const auto progress =
+    auto progress =
         Platform::current().openProgress(QStringLiteral("CSVファイルに保存中"), maximum);
     AtomicFileWriter file(m_fso.GetFullPath(strFileName));
     try {
@@ -260,7 +268,10 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
         return true;
     } catch (const RuntimeError& e) {
         file.cancel();
-        m_reporter.runtimeError(QStringLiteral("CsvSave_Sub"), e);
+        // The progress window stays on top of every window: it goes before the report shows.
+        progress.reset();
+        m_reporter.runtimeError(QStringLiteral("CsvSave_Sub"),
+                                namingFile(e, m_fso.GetFullPath(strFileName)));
         return false;
     }
 }
@@ -339,7 +350,8 @@ bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
         return true;
     } catch (const RuntimeError& e) {
         progress.reset();
-        m_reporter.runtimeError(QStringLiteral("CsvLoad_Sub"), e);
+        m_reporter.runtimeError(QStringLiteral("CsvLoad_Sub"),
+                                namingFile(e, m_fso.GetFullPath(strFileName)));
         return false;
     }
 }

@@ -1,4 +1,5 @@
 #include "app/DesktopAccess.h"
+#include "app/QtPlatform.h"
 #include "app/WindowGeometry.h"
 #include "app/clsWaitDialog.h"
 #include "app/frmAbout.h"
@@ -9,11 +10,17 @@
 #include "support/FakePlatform.h"
 #include "support/TestMain.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // The small windows of the main window: number entry, progress window, and the window's size
 // and place arithmetic.
@@ -31,6 +38,9 @@ private Q_SLOTS:
     void waitDialogShowsShareOfMax_data();
     void waitDialogShowsShareOfMax();
     void waitDialogClosesWithItsController();
+    void messageBoxesAreNeverUnderTheProgressWindow();
+    void fileDialogsAddTheListExtension_data();
+    void fileDialogsAddTheListExtension();
     void windowPlacement_data();
     void windowPlacement();
     void versionText_data();
@@ -174,6 +184,83 @@ void tst_Dialogs::waitDialogClosesWithItsController() {
         QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
     }
     QVERIFY(window.isNull());
+}
+
+void tst_Dialogs::messageBoxesAreNeverUnderTheProgressWindow() {
+    QtPlatform platform;
+    QWidget owner;
+    owner.show();
+    std::unique_ptr<ProgressWindow> progress = platform.openProgress(QStringLiteral("保存中"), 10);
+    QPointer<frmWaitDialog> window;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* wait = qobject_cast<frmWaitDialog*>(w))
+            window = wait;
+    QVERIFY(window && window->isVisible());
+
+    // Answers the box that the platform shows next with a key, noting what was on screen.
+    bool boxShown = false;
+    bool progressShown = true;
+    const auto answerWith = [&](int key) {
+        QTimer::singleShot(0, [&, key] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            boxShown = box != nullptr;
+            progressShown = window && window->isVisible();
+            if (box != nullptr)
+                QTest::keyClick(box, Qt::Key(key));
+        });
+    };
+    answerWith(Qt::Key_Escape);
+    platform.showMessage(QStringLiteral("失敗しました"), QStringLiteral("Kelvor mini"),
+                         MessageIcon::Error);
+    QVERIFY(boxShown);
+    QVERIFY(!progressShown);
+    QVERIFY(window->isVisible());
+
+    boxShown = false;
+    progressShown = true;
+    answerWith(Qt::Key_Escape);
+    QCOMPARE(platform.askYesNoCancel(QStringLiteral("保存しますか？"),
+                                     QStringLiteral("Kelvor mini"), MessageIcon::Information,
+                                     Answer::Yes),
+             Answer::Cancel);
+    QVERIFY(boxShown);
+    QVERIFY(!progressShown);
+    answerWith(Qt::Key_Return);
+    QCOMPARE(platform.askYesNoCancel(QStringLiteral("保存しますか？"),
+                                     QStringLiteral("Kelvor mini"), MessageIcon::Information,
+                                     Answer::No),
+             Answer::No);
+}
+
+void tst_Dialogs::fileDialogsAddTheListExtension_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("open an existing list")
+        << int(QFileDialog::AcceptOpen) << QStringLiteral("mytest");
+    QTest::newRow("save a new list") << int(QFileDialog::AcceptSave) << QStringLiteral("newlist");
+}
+
+void tst_Dialogs::fileDialogsAddTheListExtension() {
+    QFETCH(int, mode);
+    QFETCH(QString, typed);
+    QTemporaryDir folder;
+    QFile existing(folder.filePath(QStringLiteral("mytest.csv")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const std::unique_ptr<QFileDialog> dialog = DesktopAccess::fileDialog(
+        nullptr, QFileDialog::AcceptMode(mode), QStringLiteral("ファイルを開く"),
+        QStringLiteral("CSVファイル(*.csv)"), folder.path(), QStringLiteral("Tovmi-001.csv"));
+    // The dialog of Qt itself, whatever the desktop offers, so that the test can type into it.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->show();
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    QCOMPARE(name->text(), QStringLiteral("Tovmi-001.csv"));
+    name->setText(typed);
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(dialog->selectedFiles(),
+             QStringList{QDir(folder.path()).filePath(typed + QStringLiteral(".csv"))});
 }
 
 void tst_Dialogs::windowPlacement_data() {

@@ -40,6 +40,10 @@ public:
                   bool defaultYes) override {
         return m_fake.askYesNo(text, title, icon, defaultYes);
     }
+    Answer askYesNoCancel(const QString& text, const QString& title, MessageIcon icon,
+                          Answer defaultAnswer) override {
+        return m_fake.askYesNoCancel(text, title, icon, defaultAnswer);
+    }
     QString programFolder() const override { return m_fake.programFolder(); }
     DateTime now() const override { return m_fake.now(); }
     void setWaitCursor(bool on) override { m_fake.setWaitCursor(on); }

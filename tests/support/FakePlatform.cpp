@@ -5,8 +5,13 @@ namespace {
 // Records into the platform's log: a new message starts a new phase of the same window.
 class RecordingProgress final : public ProgressWindow {
 public:
-    RecordingProgress(std::deque<FakePlatform::Progress>& log, int window)
-        : m_log(log), m_window(window) {}
+    RecordingProgress(std::deque<FakePlatform::Progress>& log, int window, int& open)
+        : m_log(log), m_window(window), m_open(open) {
+        ++m_open;
+    }
+    ~RecordingProgress() override { --m_open; }
+    RecordingProgress(const RecordingProgress&) = delete;
+    RecordingProgress& operator=(const RecordingProgress&) = delete;
     void setValue(qint64 value) override { current().values.append(value); }
     void setMessage(const QString& message) override {
         m_log.push_back({m_window, message, current().maximum, {}});
@@ -22,6 +27,7 @@ private:
     }
     std::deque<FakePlatform::Progress>& m_log;
     int m_window;
+    int& m_open;
 };
 
 } // namespace
@@ -35,13 +41,19 @@ FakePlatform::~FakePlatform() {
 }
 
 void FakePlatform::showMessage(const QString& text, const QString& title, MessageIcon icon) {
-    messages.append({text, title, icon, false});
+    messages.append({text, title, icon, false, false, openProgressWindows > 0});
 }
 
 bool FakePlatform::askYesNo(const QString& text, const QString& title, MessageIcon icon,
                             bool defaultYes) {
-    messages.append({text, title, icon, true});
+    messages.append({text, title, icon, true, false, openProgressWindows > 0});
     return answers.isEmpty() ? defaultYes : answers.takeFirst();
+}
+
+Answer FakePlatform::askYesNoCancel(const QString& text, const QString& title, MessageIcon icon,
+                                    Answer defaultAnswer) {
+    messages.append({text, title, icon, true, true, openProgressWindows > 0});
+    return choices.isEmpty() ? defaultAnswer : choices.takeFirst();
 }
 
 QString FakePlatform::programFolder() const {
@@ -55,7 +67,7 @@ void FakePlatform::setWaitCursor(bool on) {
 std::unique_ptr<ProgressWindow> FakePlatform::openProgress(const QString& message, qint64 maximum) {
     const int window = progress.empty() ? 0 : progress.back().window + 1;
     progress.push_back({window, message, maximum, {}});
-    return std::make_unique<RecordingProgress>(progress, window);
+    return std::make_unique<RecordingProgress>(progress, window, openProgressWindows);
 }
 
 QString FakePlatform::path(const QString& relative) const {

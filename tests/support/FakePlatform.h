@@ -8,8 +8,9 @@
 #include <deque>
 
 // The platform for tests: records every message and question, answers questions from a script
-// (then with their default), keeps the program folder in a fresh temporary folder and lets the
-// test set the clock. Installs itself on construction and uninstalls on destruction.
+// (then with their default), counts the progress windows still open, keeps the program folder in a
+// fresh temporary folder and lets the test set the clock. Installs itself on construction and
+// uninstalls on destruction.
 class FakePlatform final : public Platform {
 public:
     struct Message {
@@ -17,6 +18,10 @@ public:
         QString title;
         MessageIcon icon;
         bool question;
+        // A Yes/No/Cancel question.
+        bool cancellable;
+        // A progress window was still open when the message came.
+        bool overProgress;
     };
 
     FakePlatform();
@@ -25,6 +30,8 @@ public:
     void showMessage(const QString& text, const QString& title, MessageIcon icon) override;
     bool askYesNo(const QString& text, const QString& title, MessageIcon icon,
                   bool defaultYes) override;
+    Answer askYesNoCancel(const QString& text, const QString& title, MessageIcon icon,
+                          Answer defaultAnswer) override;
     QString programFolder() const override;
     DateTime now() const override { return m_now; }
     void setWaitCursor(bool on) override;
@@ -42,9 +49,12 @@ public:
 
     // Answers for the next questions, in order.
     QList<bool> answers;
+    // Answers for the next Yes/No/Cancel questions, in order.
+    QList<Answer> choices;
     QList<Message> messages;
     int waitCursorDepth = 0;
     int processEventsCalls = 0;
+    int openProgressWindows = 0;
     std::deque<Progress> progress;
 
     void setNow(DateTime now) { m_now = now; }
