@@ -3,7 +3,8 @@
 #include "FuzzSupport.h"
 
 // A stored draw document read from outside bytes: a failed load leaves the held record as it
-// was; a loaded one saves, reloads and saves again to the same bytes and the same record.
+// was; a loaded one saves, reloads and saves again to the same bytes. (The record itself may lose
+// what its kind of document never stores, such as the result dates of a cancelled draw.)
 template <typename Document, typename Record>
 void checkDocument(const uint8_t* data, size_t size, const Record& held) {
     FuzzPlatform& platform = fuzzPlatform();
@@ -21,7 +22,6 @@ void checkDocument(const uint8_t* data, size_t size, const Record& held) {
     Document reloaded;
     reloaded.SetData(held);
     FUZZ_CHECK(reloaded.XmlLoad(first));
-    FUZZ_CHECK(reloaded.Data() == document.Data());
     FUZZ_CHECK(reloaded.XmlSave(second));
     FUZZ_CHECK(readFile(first) == readFile(second));
 }

@@ -17,8 +17,9 @@ std::vector<qint32> clsTClipImport::ReadText(const QString& strText) {
     // Lines end with CR LF; the clipboard of this system also ends them with LF alone. Split
     // without a regular expression, which gives up on text with an unpaired surrogate.
     const QStringList lines = strText.split(u'\n');
-    for (QString line : lines) {
-        if (line.endsWith(u'\r'))
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines.at(i);
+        if (i + 1 < lines.size() && line.endsWith(u'\r'))
             line.chop(1);
         line.remove(u' ');
         const qsizetype colon = line.indexOf(u':');

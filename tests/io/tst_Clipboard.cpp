@@ -129,6 +129,8 @@ private Q_SLOTS:
         QTest::newRow("full-width digits")
             << QStringLiteral("１０２１１００２１") << std::vector<qint32>();
         QTest::newRow("CR only") << QStringLiteral("000000000\r000000001") << std::vector<qint32>();
+        QTest::newRow("CR at the very end")
+            << QStringLiteral("000000000\r\n000000001\r") << std::vector<qint32>{0};
         QTest::newRow("LF") << QStringLiteral("000000000\n000000001\n")
                             << std::vector<qint32>{0, 6561};
         QTest::newRow("row layout read back")
