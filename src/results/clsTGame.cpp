@@ -32,7 +32,7 @@ QColor bandColor(int match) {
 
 QString surfaceName(QWidget* form) {
     for (;;) {
-        const QString name =
+        QString name =
             QString::number(QRandomGenerator::global()->bounded(1000000)) + u"UserControl";
         if (!form->findChild<QWidget*>(name))
             return name;
