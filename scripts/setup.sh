@@ -10,7 +10,7 @@ packages=(
     fonts-noto-cjk
     libbenchmark-dev
     xvfb xauth xdotool
-    qt6-translations-l10n qt6-charts-dev
+    qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev imagemagick
     ccache clang clang-tidy clang-format libclang-rt-14-dev
     desktop-file-utils appstream
 )
