@@ -5,7 +5,11 @@ JOBS       ?= $(shell nproc)
 # CI sets WERROR=ON: every warning is an error there.
 WERROR     ?= OFF
 
-.PHONY: run test test-asan bench setup configure build tidy format format-check
+# Where `make install` and `make run` put the program: a user prefix, no root needed.
+PREFIX     ?= $(HOME)/.local
+
+.PHONY: run test test-asan bench setup configure build tidy format format-check program \
+        install uninstall
 
 setup:
 	@./scripts/setup.sh
@@ -16,8 +20,20 @@ configure: setup
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	@./scripts/run.sh $(BUILD)
+# The program alone, without the tests and the benchmark.
+program: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kelvor-mini
+
+install: program
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	@cmake --build $(BUILD) --target uninstall
+
+# Starts the installed copy, so that settings, draw documents and singles stay in the user's
+# folders and survive a new build folder.
+run: install
+	@./scripts/run.sh $(PREFIX)/bin/kelvor-mini
 
 test: build
 	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Starts the program built in the folder given as $1.
+# Starts the program given as $1 (the installed copy by default).
 set -euo pipefail
-build=${1:-build}
-exe="$build/kelvor-mini"
+exe=${1:-$HOME/.local/bin/kelvor-mini}
 if [ ! -x "$exe" ]; then
-    echo "run: $exe was not built" >&2
+    echo "run: $exe is not installed (make install)" >&2
     exit 1
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

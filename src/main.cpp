@@ -1,3 +1,5 @@
+#include "app/ProgramFolders.h"
+#include "app/QtCatalogue.h"
 #include "app/QtPlatform.h"
 #include "app/basMain.h"
 #include "app/frmMain.h"
@@ -10,7 +12,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(AppInfo::version());
-    QtPlatform platform;
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVOR_DESKTOP_ID));
+    QtCatalogue::installJapanese();
+
+    const ProgramFolders folders =
+        ProgramFolders::prepare(ProgramFolders::current(QStringLiteral(KELVOR_SHIPPED_SYSDATA)));
+    QtPlatform platform(folders.programFolder, folders.userDataFolder);
     Platform::install(&platform);
     frmWinInet connection;
     ConnectionWindow::install(&connection);

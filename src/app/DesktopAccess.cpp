@@ -1,5 +1,8 @@
 #include "app/DesktopAccess.h"
 
+#include "base/AppInfo.h"
+#include "base/Platform.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
@@ -78,6 +81,23 @@ std::unique_ptr<QFileDialog> DesktopAccess::fileDialog(QWidget* owner, QFileDial
 DesktopAccess& DesktopAccess::current() {
     static DesktopAccess access = defaults();
     return access;
+}
+
+bool DesktopAccess::openLink(const QUrl& url) {
+    DesktopAccess& access = current();
+    if (access.openUrl(url))
+        return true;
+    const bool mail = url.scheme() == QStringLiteral("mailto");
+    const QString address = mail ? url.path() : url.toString();
+    access.setClipboardText(address);
+    const QString text =
+        mail ? QStringLiteral("メールソフトを起動できませんでした。\r\n"
+                              "次のアドレスをクリップボードにコピーしました。\r\n\r\n")
+             : QStringLiteral("ブラウザーを起動できませんでした。\r\n"
+                              "次のアドレスをクリップボードにコピーしましたので、"
+                              "ブラウザーに貼り付けて開いて下さい。\r\n\r\n");
+    Platform::current().showMessage(text + address, AppInfo::title(), MessageIcon::Warning);
+    return false;
 }
 
 void DesktopAccess::restoreDefaults() {

@@ -34,6 +34,10 @@ struct DesktopAccess {
                                                    const QString& suggestedName);
 
     static DesktopAccess& current();
+    // Opens a web page in the browser, or a mailto: address in the mail program. When neither
+    // can be started, tells the user so with the address and puts the address on the clipboard.
+    // True when the page or address was opened.
+    static bool openLink(const QUrl& url);
     // Puts the Qt defaults back.
     static void restoreDefaults();
 };

@@ -114,9 +114,8 @@ Answer QtPlatform::askYesNoCancel(const QString& text, const QString& title, Mes
     }
 }
 
-QString QtPlatform::programFolder() const {
-    return QCoreApplication::applicationDirPath();
-}
+QtPlatform::QtPlatform(QString programFolder, QString userDataFolder)
+    : m_programFolder(std::move(programFolder)), m_userDataFolder(std::move(userDataFolder)) {}
 
 DateTime QtPlatform::now() const {
     return DateTime::fromQDateTime(QDateTime::currentDateTime());

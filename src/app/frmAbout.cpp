@@ -10,14 +10,15 @@
 #include <QVBoxLayout>
 
 QString frmAbout::mailAddress() {
-    return QStringLiteral("support@vantrel.example");
+    return QString();
 }
 
 QString frmAbout::webSite() {
-    return QStringLiteral("http://vantrel.example/");
+    return QString();
 }
 
-frmAbout::frmAbout(QWidget* owner, const QString& versionText)
+frmAbout::frmAbout(QWidget* owner, const QString& versionText, const QString& mail,
+                   const QString& web)
     : QDialog(owner), m_mail(new QLabel(this)), m_web(new QLabel(this)) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral(" バージョン情報"));
@@ -39,14 +40,16 @@ frmAbout::frmAbout(QWidget* owner, const QString& versionText)
     copyright->setObjectName(QStringLiteral("lblCopyright"));
 
     m_mail->setObjectName(QStringLiteral("lblMail"));
-    m_mail->setText(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(mailAddress()));
+    m_mail->setText(QStringLiteral("<a href=\"mailto:%1\">%1</a>").arg(mail.toHtmlEscaped()));
+    m_mail->setVisible(!mail.isEmpty());
     m_web->setObjectName(QStringLiteral("lblWeb"));
-    m_web->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(webSite()));
+    m_web->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(web.toHtmlEscaped()));
+    m_web->setVisible(!web.isEmpty());
     for (QLabel* link : {m_mail, m_web}) {
         link->setTextFormat(Qt::RichText);
         link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
         connect(link, &QLabel::linkActivated, this,
-                [](const QString& url) { DesktopAccess::current().openUrl(QUrl(url)); });
+                [](const QString& url) { DesktopAccess::openLink(QUrl(url)); });
     }
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

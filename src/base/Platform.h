@@ -37,6 +37,11 @@ public:
 
     // Absolute, without a trailing "/".
     virtual QString programFolder() const = 0;
+    // The user's own files (the default folder of the singles files); absolute. A portable copy
+    // keeps them in UserData/Kelvormini of its program folder.
+    virtual QString userDataFolder() const {
+        return programFolder() + QStringLiteral("/UserData/Kelvormini");
+    }
     virtual DateTime now() const = 0;
 
     virtual void setWaitCursor(bool on) = 0;

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace {
 constexpr int TabWidth = 70;
@@ -12,6 +13,28 @@ constexpr int TabHeight = 84;
 constexpr int TabTop = 8;
 
 const QColor Accent(0, 120, 60);
+constexpr int BackgroundHeight = 4;
+
+// A picture drawn at a device pixel ratio: logical coordinates, device-pixel detail.
+QPixmap scaledPixmap(QSize logical, qreal devicePixelRatio) {
+    QPixmap pixmap(logical * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+// The strip's background image; it paints the picture stretched over its whole width.
+class TabStripBackground : public QWidget {
+public:
+    explicit TabStripBackground(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.drawPixmap(rect(), TabStrip::backgroundPicture(size(), devicePixelRatioF()));
+    }
+};
 
 void drawHome(QPainter& p, const QRectF& r) {
     QPainterPath roof;
@@ -85,8 +108,8 @@ void TabStrip::setCurrent(int page) {
     update();
 }
 
-QPixmap TabStrip::tabPicture(int page, bool highlighted) {
-    QPixmap picture(TabWidth, TabHeight);
+QPixmap TabStrip::tabPicture(int page, bool highlighted, qreal devicePixelRatio) {
+    QPixmap picture = scaledPixmap(QSize(TabWidth, TabHeight), devicePixelRatio);
     picture.fill(highlighted ? Accent : QColor(Qt::white));
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
@@ -110,6 +133,25 @@ QPixmap TabStrip::tabPicture(int page, bool highlighted) {
     return picture;
 }
 
+QPixmap TabStrip::backgroundPicture(QSize size, qreal devicePixelRatio) {
+    QPixmap picture = scaledPixmap(size, devicePixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    QLinearGradient fade(0, 0, size.width(), 0);
+    fade.setColorAt(0, Accent);
+    fade.setColorAt(1, Accent.lighter(190));
+    p.fillRect(QRectF(0, 0, size.width(), size.height()), fade);
+    return picture;
+}
+
+void TabStrip::placeBackground(int left, int screenWidth) {
+    if (m_background == nullptr)
+        m_background = new TabStripBackground(parentWidget());
+    m_background->setGeometry(left, 0, std::max(screenWidth - left, 0), BackgroundHeight);
+    m_background->raise();
+    m_background->show();
+}
+
 QSize TabStrip::sizeHint() const {
     return QSize(TabWidth, TabTop + PageCount * TabHeight);
 }
@@ -118,7 +160,8 @@ void TabStrip::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
     for (int page = 0; page < PageCount; ++page)
-        p.drawPixmap(tabRect(page).topLeft(), tabPicture(page, page == m_current));
+        p.drawPixmap(tabRect(page).topLeft(),
+                     tabPicture(page, page == m_current, devicePixelRatioF()));
     p.setPen(QColor(200, 200, 200));
     p.drawLine(width() - 1, 0, width() - 1, height());
 }

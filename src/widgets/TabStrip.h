@@ -20,8 +20,18 @@ public:
     // "ホーム", "シングル", "チェック".
     static QString pageName(int page);
 
-    // The picture of one page image, normal or highlighted, drawn by the program itself.
-    static QPixmap tabPicture(int page, bool highlighted);
+    // The picture of one page image, normal or highlighted, drawn by the program itself at the
+    // given device pixel ratio, so that it is sharp on a scaled screen.
+    static QPixmap tabPicture(int page, bool highlighted, qreal devicePixelRatio = 1.0);
+
+    // The strip's background image: a band in the strip's colours that runs along the top of the
+    // pages. `size` is in logical pixels.
+    static QPixmap backgroundPicture(QSize size, qreal devicePixelRatio);
+    // Places the background image in the strip's parent, `left` pixels from its left edge and
+    // stretched to `screenWidth`, above the pages.
+    void placeBackground(int left, int screenWidth);
+    // The placed background image; nullptr before placeBackground.
+    QWidget* background() const { return m_background; }
 
     QSize sizeHint() const override;
 
@@ -34,4 +44,5 @@ protected:
 
 private:
     int m_current = 0;
+    QWidget* m_background = nullptr;
 };

@@ -34,6 +34,9 @@ private Q_SLOTS:
     void numbersOkAnswers();
     void numbersCancelAnswersEmpty();
     void aboutShowsVersionAndLinks();
+    void aboutShowsNoLinkWithoutPublishedAddresses();
+    void linkThatCannotBeOpenedIsCopied_data();
+    void linkThatCannotBeOpenedIsCopied();
     void splashShowsTheCopyright();
     void waitDialogShowsShareOfMax_data();
     void waitDialogShowsShareOfMax();
@@ -124,7 +127,8 @@ void tst_Dialogs::numbersCancelAnswersEmpty() {
 
 void tst_Dialogs::aboutShowsVersionAndLinks() {
     QWidget owner(nullptr, Qt::WindowStaysOnTopHint);
-    frmAbout about(&owner, QStringLiteral("1.05"));
+    const QString site = QStringLiteral("https://maker.test/kelvor/");
+    frmAbout about(&owner, QStringLiteral("1.05"), QStringLiteral("mail@maker.test"), site);
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
              QStringLiteral("Version 1.05"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), AppInfo::title());
@@ -136,8 +140,60 @@ void tst_Dialogs::aboutShowsVersionAndLinks() {
         opened = url;
         return true;
     };
-    Q_EMIT about.lblWeb()->linkActivated(frmAbout::webSite());
-    QCOMPARE(opened, QUrl(frmAbout::webSite()));
+    Q_EMIT about.lblWeb()->linkActivated(site);
+    QCOMPARE(opened, QUrl(site));
+    QVERIFY(!about.lblWeb()->isHidden());
+    QVERIFY(about.lblMail()->text().contains(QStringLiteral("mailto:mail@maker.test")));
+    DesktopAccess::restoreDefaults();
+}
+
+void tst_Dialogs::aboutShowsNoLinkWithoutPublishedAddresses() {
+    frmAbout about(nullptr, QStringLiteral("1.00"));
+    QVERIFY(about.lblMail()->isHidden());
+    QVERIFY(about.lblWeb()->isHidden());
+    // No invented address anywhere in the box.
+    for (const QLabel* label : about.findChildren<QLabel*>())
+        QVERIFY2(!label->text().contains(QStringLiteral(".example")), qPrintable(label->text()));
+}
+
+void tst_Dialogs::linkThatCannotBeOpenedIsCopied_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("web page")
+        << QStringLiteral("http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule")
+        << QStringLiteral("http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule")
+        << QStringLiteral("ブラウザーを起動できませんでした。");
+    QTest::newRow("mail address") << QStringLiteral("mailto:mail@maker.test")
+                                  << QStringLiteral("mail@maker.test")
+                                  << QStringLiteral("メールソフトを起動できませんでした。");
+}
+
+void tst_Dialogs::linkThatCannotBeOpenedIsCopied() {
+    QFETCH(QString, url);
+    QFETCH(QString, copied);
+    QFETCH(QString, firstLine);
+    FakePlatform platform;
+    QString clipboard = QStringLiteral("before");
+    DesktopAccess::current().openUrl = [](const QUrl&) { return false; };
+    DesktopAccess::current().setClipboardText = [&](const QString& text) { clipboard = text; };
+
+    QVERIFY(!DesktopAccess::openLink(QUrl(url)));
+    QCOMPARE(clipboard, copied);
+    QCOMPARE(platform.messages.size(), 1);
+    const FakePlatform::Message& message = platform.messages.first();
+    QVERIFY(message.text.startsWith(firstLine));
+    QVERIFY(message.text.endsWith(QStringLiteral("\r\n\r\n") + copied));
+    QCOMPARE(message.icon, MessageIcon::Warning);
+    QCOMPARE(message.title, AppInfo::title());
+
+    // A link that opens says nothing and leaves the clipboard alone.
+    platform.clearMessages();
+    clipboard = QStringLiteral("before");
+    DesktopAccess::current().openUrl = [](const QUrl&) { return true; };
+    QVERIFY(DesktopAccess::openLink(QUrl(url)));
+    QCOMPARE(clipboard, QStringLiteral("before"));
+    QVERIFY(platform.messages.isEmpty());
     DesktopAccess::restoreDefaults();
 }
 

@@ -1,0 +1,70 @@
+#include "app/WindowFit.h"
+#include "app/WindowGeometry.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestMain.h"
+
+#include <QScreen>
+#include <QTest>
+
+// The main window on the screen it starts on: CTest runs this program once per screen size
+// (offscreen screens of 1024 x 768, 1024 x 600 and 800 x 600 pixels).
+class tst_WindowFit : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowFitsTheWorkArea();
+    void keepInsideShrinksAndMovesIntoTheArea_data();
+    void keepInsideShrinksAndMovesIntoTheArea();
+};
+
+void tst_WindowFit::windowFitsTheWorkArea() {
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    const QScreen* screen = f.window->screen();
+    const QRect work = screen->availableGeometry();
+    const QRect outer = f.window->frameGeometry();
+    const QSize screenPixels = screen->size() * screen->devicePixelRatio();
+    qInfo() << "screen" << screenPixels << "work area" << work << "window" << outer;
+
+    // Frame included: title bar, borders, menu bar and status bar all on the screen.
+    QVERIFY2(work.contains(outer), "the window reaches outside the work area");
+    const QWidget* content = f.widget<QWidget>(QStringLiteral("picBase"));
+    if (screenPixels.width() < WindowGeometry::SmallScreenWidth)
+        QCOMPARE(outer.width(), work.width());
+    if (screenPixels.height() < WindowGeometry::SmallScreenHeight) {
+        QCOMPARE(outer.height(), work.height());
+        // The status bar at the foot of the content is reached by scrolling.
+        QCOMPARE(content->height(), WindowGeometry::MinimumContent.height());
+    }
+    if (screenPixels.width() >= WindowGeometry::SmallScreenWidth &&
+        screenPixels.height() >= WindowGeometry::SmallScreenHeight) {
+        QCOMPARE(content->size(), WindowGeometry::MinimumContent);
+        QCOMPARE(outer.left(), work.left() + (work.width() - outer.width()) / 2);
+        QCOMPARE(outer.top(), work.top() + (work.height() - outer.height()) / 2);
+    }
+}
+
+void tst_WindowFit::keepInsideShrinksAndMovesIntoTheArea_data() {
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("kept");
+    QTest::newRow("inside stays") << QRect(5, 11, 1013, 705) << QRect(0, 0, 1024, 728)
+                                  << QRect(5, 11, 1013, 705);
+    QTest::newRow("taller: top at the area's top")
+        << QRect(133, -2, 1013, 705) << QRect(0, 0, 1280, 700) << QRect(133, 0, 1013, 700);
+    QTest::newRow("wider than a scaled screen")
+        << QRect(-26, 10, 1013, 705) << QRect(0, 0, 960, 1000) << QRect(0, 10, 960, 705);
+    QTest::newRow("area below a top panel")
+        << QRect(0, 0, 800, 560) << QRect(0, 40, 800, 560) << QRect(0, 40, 800, 560);
+}
+
+void tst_WindowFit::keepInsideShrinksAndMovesIntoTheArea() {
+    QFETCH(QRect, window);
+    QFETCH(QRect, area);
+    QFETCH(QRect, kept);
+    QCOMPARE(WindowFit::keepInside(window, area), kept);
+}
+
+KELVOR_TEST_MAIN(tst_WindowFit)
+#include "tst_WindowFit.moc"
