@@ -114,6 +114,10 @@ Answer QtPlatform::askYesNoCancel(const QString& text, const QString& title, Mes
     }
 }
 
+QtPlatform::QtPlatform()
+    : QtPlatform(QCoreApplication::applicationDirPath(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/UserData/Kelvormini")) {}
+
 QtPlatform::QtPlatform(QString programFolder, QString userDataFolder)
     : m_programFolder(std::move(programFolder)), m_userDataFolder(std::move(userDataFolder)) {}
 

@@ -7,6 +7,8 @@
 // so it steps aside while a message box is up.
 class QtPlatform : public Platform {
 public:
+    // The executable's folder, as a portable copy keeps it.
+    QtPlatform();
     QtPlatform(QString programFolder, QString userDataFolder);
 
     void showMessage(const QString& text, const QString& title, MessageIcon icon) override;
