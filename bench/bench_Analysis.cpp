@@ -1,5 +1,6 @@
 // The analysis of a list of one million singles: figures, what-if table, and both together as
 // the analysis window computes them.
+#include "BenchLists.h"
 #include "analysis/BestGradeMap.h"
 #include "analysis/ListAnalysis.h"
 #include "analysis/ListFigures.h"
@@ -8,33 +9,16 @@
 #include "singles/clsTMoney.h"
 
 #include <benchmark/benchmark.h>
-#include <random>
 
 namespace {
 
-constexpr qint32 ListLength = 1000000;
-
 const std::vector<qint32>& millionSingles() {
-    static const std::vector<qint32> list = [] {
-        std::mt19937 random(20261209);
-        std::uniform_int_distribution<qint32> number(0, 19682);
-        std::vector<qint32> l(ListLength);
-        for (qint32& n : l)
-            n = number(random);
-        return l;
-    }();
+    static const std::vector<qint32> list = BenchLists::randomSingles(20261209);
     return list;
 }
 
 VoteData publishedVotes() {
-    VoteData vote;
-    vote.Kaisaikai = 1234;
-    std::mt19937 random(11);
-    std::uniform_int_distribution<qint64> count(10000, 900000);
-    for (VoteMatch& match : vote.Matches)
-        for (OutcomeVote& outcome : match.Outcomes)
-            outcome.Votes = Money::fromYen(count(random));
-    return vote;
+    return BenchLists::publishedVotes(11);
 }
 
 // The evening of a draw: three results in, one by the user, the fourth match cancelled.

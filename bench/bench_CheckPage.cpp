@@ -1,6 +1,7 @@
 // The check page with one million singles, through the real main window on the offscreen
 // platform, the Qt progress window included: the switch to the page, a reveal, a click in the
 // result-mark table and a page turn, each with the repaint of what it changed.
+#include "BenchLists.h"
 #include "app/QtPlatform.h"
 #include "app/frmMain.h"
 #include "drawdata/ResultData.h"
@@ -14,11 +15,10 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <random>
 
 namespace {
 
-constexpr qint32 ListLength = 1000000;
+using BenchLists::ListLength;
 
 // The Qt platform with a program folder of its own, holding the shipped data files, and
 // messages kept out of the way instead of waiting for a click.
@@ -58,12 +58,7 @@ QApplication& application() {
 }
 
 std::vector<qint32> millionSingles() {
-    std::mt19937 random(20261209);
-    std::uniform_int_distribution<qint32> number(0, 19682);
-    std::vector<qint32> list(ListLength);
-    for (qint32& n : list)
-        n = number(random);
-    return list;
+    return BenchLists::randomSingles(20261209);
 }
 
 ResultData someResult() {

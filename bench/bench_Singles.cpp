@@ -1,5 +1,6 @@
 // The singles operations over a list of one million singles, with progress hooks that do
 // nothing. Peak memory is the process's resident peak after all of them.
+#include "BenchLists.h"
 #include "io/clsTFileCSV.h"
 #include "results/clsTResultCheck.h"
 #include "singles/DuplicateSingles.h"
@@ -8,35 +9,19 @@
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <random>
 #include <sys/resource.h>
 
 namespace {
 
-constexpr qint32 ListLength = 1000000;
+using BenchLists::ListLength;
 
 const std::vector<qint32>& singles() {
-    static const std::vector<qint32> list = [] {
-        std::mt19937 random(20261208);
-        std::uniform_int_distribution<qint32> number(0, 19682);
-        std::vector<qint32> l(ListLength);
-        for (qint32& n : l)
-            n = number(random);
-        return l;
-    }();
+    static const std::vector<qint32> list = BenchLists::randomSingles(20261208);
     return list;
 }
 
-// Published counts that differ from match to match.
 VoteData publishedVotes() {
-    VoteData vote;
-    vote.Kaisaikai = 1234;
-    std::mt19937 random(7);
-    std::uniform_int_distribution<qint64> count(10000, 900000);
-    for (VoteMatch& match : vote.Matches)
-        for (OutcomeVote& outcome : match.Outcomes)
-            outcome.Votes = Money::fromYen(count(random));
-    return vote;
+    return BenchLists::publishedVotes(7);
 }
 
 // Votes not yet published: every estimate of every single is equal.

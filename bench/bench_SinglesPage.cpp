@@ -1,5 +1,6 @@
 // The singles page of the real main window over a list of one million singles, on the offscreen
 // platform: each figure includes the repaint that the change causes.
+#include "BenchLists.h"
 #include "app/MainMenus.h"
 #include "singles/MarkAreaLayout.h"
 #include "singles/clsTSingle.h"
@@ -11,19 +12,13 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <random>
 
 namespace {
 
-constexpr qint32 ListLength = 1000000;
+using BenchLists::ListLength;
 
 std::vector<qint32> millionSingles() {
-    std::mt19937 random(20261209);
-    std::uniform_int_distribution<qint32> number(0, 19682);
-    std::vector<qint32> list(ListLength);
-    for (qint32& n : list)
-        n = number(random);
-    return list;
+    return BenchLists::randomSingles(20261209);
 }
 
 // One started window for all benchmarks, holding the million singles.

@@ -1,6 +1,7 @@
 #include "results/ResultPictures.h"
 
-#include <QIconEngine>
+#include "widgets/PaintedIconEngine.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -27,7 +28,7 @@ Shades shadesOf(ResultPictures::Kind kind) {
 }
 
 // Painted with vectors only, so that the tile stays sharp at every device pixel ratio.
-class TileEngine final : public QIconEngine {
+class TileEngine final : public PaintedIconEngine {
 public:
     explicit TileEngine(ResultPictures::Kind kind) : m_kind(kind) {}
 
@@ -48,14 +49,6 @@ public:
     }
 
     QIconEngine* clone() const override { return new TileEngine(m_kind); }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap out(size);
-        out.fill(Qt::transparent);
-        QPainter painter(&out);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return out;
-    }
 
 private:
     ResultPictures::Kind m_kind;

@@ -1,8 +1,8 @@
 #include "widgets/MarkPictures.h"
 
 #include "base/RuntimeError.h"
+#include "widgets/PaintedIconEngine.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -22,7 +22,7 @@ QColor ink(int mark) {
 
 // A capsule with the mark's digit, as on the lottery's mark sheets: an outline when not chosen,
 // filled when chosen.
-class MarkPictureEngine final : public QIconEngine {
+class MarkPictureEngine final : public PaintedIconEngine {
 public:
     MarkPictureEngine(int mark, bool chosen) : m_mark(mark), m_chosen(chosen) {}
 
@@ -52,14 +52,6 @@ public:
         painter->setPen(m_chosen ? QColor(Qt::white) : colour);
         painter->drawText(area, Qt::AlignCenter, QString::number(m_mark));
         painter->restore();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap result(size);
-        result.fill(Qt::transparent);
-        QPainter painter(&result);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return result;
     }
 
     QIconEngine* clone() const override { return new MarkPictureEngine(m_mark, m_chosen); }

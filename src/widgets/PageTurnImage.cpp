@@ -1,14 +1,15 @@
 #include "widgets/PageTurnImage.h"
 
+#include "widgets/PaintedIconEngine.h"
+
 #include <QGuiApplication>
-#include <QIconEngine>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 
-class ArrowEngine final : public QIconEngine {
+class ArrowEngine final : public PaintedIconEngine {
 public:
     ArrowEngine(PageTurnImage::Direction direction, bool enabled)
         : m_direction(direction), m_enabled(enabled) {}
@@ -36,14 +37,6 @@ public:
         p->setBrush(Qt::white);
         p->drawPath(arrow);
         p->restore();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap result(size);
-        result.fill(Qt::transparent);
-        QPainter painter(&result);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-        return result;
     }
 
     QIconEngine* clone() const override { return new ArrowEngine(m_direction, m_enabled); }
