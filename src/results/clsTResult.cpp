@@ -18,13 +18,6 @@ namespace {
 
 constexpr int PageSize = 10;
 
-void showTurner(PageTurnImage* image, bool enabled, const QPixmap& on, const QPixmap& off) {
-    if (!image)
-        return;
-    image->setPixmap(enabled ? on : off);
-    image->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
 } // namespace
 
 clsTResult::clsTResult(QObject* parent)
@@ -68,20 +61,16 @@ void clsTResult::SingleCountLabel(QLabel* label) {
 }
 
 void clsTResult::PageLabel(QLabel* label) {
-    m_pageLabel = label;
+    m_turners.setPageLabel(label);
 }
 
 void clsTResult::MovePreviousImage(PageTurnImage* image) {
-    m_previous = image;
-    m_previousEnabled = image->pixmap();
-    m_previousDisabled = PageTurnImage::picture(PageTurnImage::Previous, false);
+    m_turners.setPrevious(image);
     connect(image, &PageTurnImage::clicked, this, [this] { MovePage(qMax(m_page - 1, 0)); });
 }
 
 void clsTResult::MoveNextImage(PageTurnImage* image) {
-    m_next = image;
-    m_nextEnabled = image->pixmap();
-    m_nextDisabled = PageTurnImage::picture(PageTurnImage::Next, false);
+    m_turners.setNext(image);
     connect(image, &PageTurnImage::clicked, this,
             [this] { MovePage(qMin(m_page + 1, LastPage())); });
 }
@@ -238,11 +227,7 @@ void clsTResult::showPage() {
             m_grid->ClearColumn(c);
         }
     }
-    if (m_pageLabel)
-        m_pageLabel->setText(QString::number(m_page + 1) + QStringLiteral("／") +
-                             QString::number(LastPage() + 1));
-    showTurner(m_previous, m_page != 0, m_previousEnabled, m_previousDisabled);
-    showTurner(m_next, m_page != LastPage(), m_nextEnabled, m_nextDisabled);
+    m_turners.show(m_page, LastPage());
 }
 
 bool clsTResult::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 #include "drawdata/ScheduleData.h"
 #include "results/clsTResultCheck.h"
 #include "singles/clsTSingleFrame.h"
+#include "widgets/PageIndicator.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -37,8 +38,10 @@ public:
     void PageLabel(QLabel* label);
     void MovePreviousImage(PageTurnImage* image);
     void MoveNextImage(PageTurnImage* image);
-    void MovePreviousImageDisable(const QPixmap& picture) { m_previousDisabled = picture; }
-    void MoveNextImageDisable(const QPixmap& picture) { m_nextDisabled = picture; }
+    void MovePreviousImageDisable(const QPixmap& picture) {
+        m_turners.setPreviousDisabled(picture);
+    }
+    void MoveNextImageDisable(const QPixmap& picture) { m_turners.setNextDisabled(picture); }
     // The pop-up menu of the result-mark table ("中止").
     void setPopupMenu(QMenu* menu);
 
@@ -97,13 +100,7 @@ private:
     clsTMultiResult* m_multi = nullptr;
     clsTResultKakutei* m_kakutei = nullptr;
     QPointer<QLabel> m_countLabel;
-    QPointer<QLabel> m_pageLabel;
-    QPointer<PageTurnImage> m_previous;
-    QPointer<PageTurnImage> m_next;
-    QPixmap m_previousEnabled;
-    QPixmap m_nextEnabled;
-    QPixmap m_previousDisabled;
-    QPixmap m_nextDisabled;
+    PageIndicator m_turners;
     ScheduleData m_schedule;
     qint32 m_page = 0;
     bool m_revealing = false;

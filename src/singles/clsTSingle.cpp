@@ -53,27 +53,25 @@ void clsTSingle::setSingleCountLabel(QLabel* label) {
 }
 
 void clsTSingle::setPageLabel(QLabel* label) {
-    m_pageLabel = label;
+    m_turners.setPageLabel(label);
 }
 
 void clsTSingle::setMovePreviousImage(PageTurnImage* image) {
-    m_previous = image;
-    m_previousEnabled = image->pixmap();
+    m_turners.setPrevious(image);
     connect(image, &PageTurnImage::clicked, this, &clsTSingle::movePrevious);
 }
 
 void clsTSingle::setMoveNextImage(PageTurnImage* image) {
-    m_next = image;
-    m_nextEnabled = image->pixmap();
+    m_turners.setNext(image);
     connect(image, &PageTurnImage::clicked, this, &clsTSingle::moveNext);
 }
 
 void clsTSingle::setMovePreviousImageDisable(const QPixmap& picture) {
-    m_previousDisabled = picture;
+    m_turners.setPreviousDisabled(picture);
 }
 
 void clsTSingle::setMoveNextImageDisable(const QPixmap& picture) {
-    m_nextDisabled = picture;
+    m_turners.setNextDisabled(picture);
 }
 
 void clsTSingle::setSinglePercent(bool blnValue) {
@@ -120,23 +118,8 @@ void clsTSingle::MovePage(qint32 lngPage) {
             m_draw->SetMark(column, single);
             m_list->SetData(column, single);
         }
-        showPageTurners();
+        m_turners.show(m_page, m_lastPage);
     });
-}
-
-void clsTSingle::showPageTurners() {
-    if (m_pageLabel)
-        m_pageLabel->setText(QString::number(m_page + 1) + u'／' + QString::number(m_lastPage + 1));
-    if (m_previous) {
-        const bool first = m_page == 0;
-        m_previous->setPixmap(first ? m_previousDisabled : m_previousEnabled);
-        m_previous->setCursor(first ? Qt::ArrowCursor : Qt::PointingHandCursor);
-    }
-    if (m_next) {
-        const bool last = m_page == m_lastPage;
-        m_next->setPixmap(last ? m_nextDisabled : m_nextEnabled);
-        m_next->setCursor(last ? Qt::ArrowCursor : Qt::PointingHandCursor);
-    }
 }
 
 void clsTSingle::MovePageLast() {

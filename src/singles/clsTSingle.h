@@ -6,6 +6,7 @@
 #include "singles/SingleCodec.h"
 #include "singles/clsTSingleFrame.h"
 #include "widgets/MarkAreaWidget.h"
+#include "widgets/PageIndicator.h"
 
 #include <QObject>
 #include <QPixmap>
@@ -88,7 +89,6 @@ private:
     void onKeyCommand(MarkAreaWidget::KeyCommand command);
     void movePrevious();
     void moveNext();
-    void showPageTurners();
     void drawNumber(int column);
     void appendSingle(qint32 lngNo, const SingleCodec::Marks& marks);
 
@@ -101,13 +101,7 @@ private:
     bool m_editLock = false;
 
     QPointer<QLabel> m_countLabel;
-    QPointer<QLabel> m_pageLabel;
-    QPointer<PageTurnImage> m_previous;
-    QPointer<PageTurnImage> m_next;
-    QPixmap m_previousEnabled;
-    QPixmap m_previousDisabled;
-    QPixmap m_nextEnabled;
-    QPixmap m_nextDisabled;
+    PageIndicator m_turners;
 
     std::unique_ptr<clsTSingleDraw> m_draw;
     std::unique_ptr<clsTCount> m_count;
