@@ -45,7 +45,8 @@ public:
     static DateTime parseSystem(const QString& text);
     static bool isSystemDate(const QString& text);
 
-    constexpr auto operator<=>(const DateTime&) const = default;
+    // clang-tidy 14 takes the defaulted comparison's 0 for a null pointer.
+    constexpr auto operator<=>(const DateTime&) const = default; // NOLINT(modernize-use-nullptr)
 
 private:
     double m_value = 0;

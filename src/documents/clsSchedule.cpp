@@ -39,10 +39,8 @@ bool clsSchedule::IsComplete(const ScheduleData& data) {
             match.MatchDate.isNull())
             return false;
     }
-    if (data.HeldState == ScheduleData::HeldNormally &&
-        (data.SaleStart.isNull() || data.SaleEnd.isNull() || data.ResultDate.isNull()))
-        return false;
-    return true;
+    return data.HeldState != ScheduleData::HeldNormally ||
+           (!data.SaleStart.isNull() && !data.SaleEnd.isNull() && !data.ResultDate.isNull());
 }
 
 ScheduleData clsSchedule::Schedule() const {

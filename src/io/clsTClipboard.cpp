@@ -59,7 +59,7 @@ QString clsTClipboard::ColumnText(qint32 lngSingleCount, std::span<const qint32>
         return {};
     QString text;
     for (int k = 0; k < SingleCodec::MatchCount; ++k) {
-        text += NumberFormat::format(qint64(k + 1), QStringLiteral("00")) + u' ';
+        text += NumberFormat::format(qint64(k) + 1, QStringLiteral("00")) + u' ';
         qint32 position = 0;
         for (const qint32 number : singles) {
             text += QChar(u'0' + SingleCodec::marks(number)[k]);

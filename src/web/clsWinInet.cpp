@@ -190,7 +190,8 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
             if (!list)
                 throw RuntimeError(RuntimeError::OutOfMemory,
                                    QStringLiteral("メモリが不足しています。"));
-            headers.release();
+            // The returned list holds the old one: ownership passes to it.
+            static_cast<void>(headers.release());
             headers.reset(list);
         }
 
