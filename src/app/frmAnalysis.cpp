@@ -135,8 +135,10 @@ frmAnalysis::frmAnalysis(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 frmAnalysis::~frmAnalysis() {
-    if (m_worker)
+    if (m_worker) {
         m_worker->wait();
+        delete m_worker;
+    }
 }
 
 void frmAnalysis::SetSingle(const std::vector<qint32>& singles) {
@@ -261,8 +263,11 @@ void frmAnalysis::showExpected(const ListFigures& f) {
 void frmAnalysis::showCharts(const ListFigures& f) {
     QChart* grades = chtGrades->chart();
     grades->removeAllSeries();
-    for (QAbstractAxis* axis : grades->axes())
+    // A removed axis is ours again.
+    for (QAbstractAxis* axis : grades->axes()) {
         grades->removeAxis(axis);
+        delete axis;
+    }
     auto* chances = new QBarSet(QStringLiteral("確率 (%)"));
     for (int i = 0; i < 4; ++i)
         *chances << f.chanceByBestGrade[i] * 100;
@@ -288,8 +293,11 @@ void frmAnalysis::showCharts(const ListFigures& f) {
 
     QChart* money = chtReturn->chart();
     money->removeAllSeries();
-    for (QAbstractAxis* axis : money->axes())
+    // A removed axis is ours again.
+    for (QAbstractAxis* axis : money->axes()) {
         money->removeAxis(axis);
+        delete axis;
+    }
     auto* returnSeries = new QStackedBarSeries;
     double top = f.cost.toDouble();
     for (int g = 0; g < 3; ++g) {
