@@ -1,6 +1,9 @@
 # The two commands of the README. Everything else is plain CMake and CTest.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# How long `make fuzz` runs each fuzz target, in seconds.
+FUZZ_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
 # CI sets WERROR=ON: every warning is an error there.
 WERROR     ?= OFF
@@ -9,7 +12,7 @@ WERROR     ?= OFF
 PREFIX     ?= $(HOME)/.local
 
 .PHONY: run test test-asan bench setup configure build tidy format format-check program \
-        install uninstall
+        install uninstall fuzz-build fuzz fuzz-smoke stress stress-smoke
 
 setup:
 	@./scripts/setup.sh
@@ -42,6 +45,29 @@ test-asan: setup
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVOR_SANITIZE=ON -DKELVOR_WERROR=$(WERROR)
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ctest -j $(JOBS) --output-on-failure
+
+# The libFuzzer targets of fuzz/: clang, ASan and UBSan, in a build folder of their own.
+fuzz-build: setup
+	@cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
+	    -DCMAKE_CXX_COMPILER=clang++ -DKELVOR_SANITIZE=ON -DKELVOR_FUZZ=ON -DKELVOR_WERROR=$(WERROR)
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-targets
+
+# Each fuzz target for FUZZ_SECONDS; findings land in $(FUZZ_BUILD)/fuzz/findings.
+fuzz: fuzz-build
+	@./fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Each fuzz target for a few seconds on its corpus, so that a regression shows (CI).
+fuzz-smoke: fuzz-build
+	@./fuzz/run.sh $(FUZZ_BUILD) 5
+
+# The kill test (100 SIGKILLs during saves of each kind of file) and the bad-input measurements.
+stress: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kelvor-stress
+	@./stress/run.sh $(BUILD) 100
+
+stress-smoke: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kelvor-stress
+	@./stress/run.sh $(BUILD) 10
 
 bench: build
 	@./$(BUILD)/bench/kelvor-bench

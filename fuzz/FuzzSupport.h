@@ -23,6 +23,11 @@ public:
         ++messages;
         return defaultYes;
     }
+    Answer askYesNoCancel(const QString&, const QString&, MessageIcon,
+                          Answer defaultAnswer) override {
+        ++messages;
+        return defaultAnswer;
+    }
     QString programFolder() const override { return m_folder.path(); }
     DateTime now() const override;
     void setWaitCursor(bool) override {}

@@ -19,6 +19,10 @@ public:
     bool askYesNo(const QString&, const QString&, MessageIcon, bool defaultYes) override {
         return defaultYes;
     }
+    Answer askYesNoCancel(const QString&, const QString&, MessageIcon,
+                          Answer defaultAnswer) override {
+        return defaultAnswer;
+    }
     QString programFolder() const override { return m_folder; }
     DateTime now() const override;
     void setWaitCursor(bool) override {}
