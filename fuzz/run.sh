@@ -10,7 +10,7 @@ seconds="$2"
 shift 2
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(settings xml_schedule xml_vote xml_result html site_text csv
-                                     clipboard)
+                                     clipboard page_schedule page_vote page_result)
 fixtures="$root/tests/data/web"
 
 seeds() {
@@ -19,12 +19,15 @@ seeds() {
         xml_vote) echo "$fixtures/minibig_vote_1234.xml" ;;
         xml_result) echo "$fixtures/minibig_result_1234.xml" ;;
         html) echo "$fixtures/schedule_1234.html $fixtures/vote_1234.html $fixtures/result_1234.html" ;;
+        page_schedule) echo "$fixtures/schedule_1234.html" ;;
+        page_vote) echo "$fixtures/vote_1234.html" ;;
+        page_result) echo "$fixtures/result_1234.html" ;;
     esac
 }
 
 dictionary() {
     case "$1" in
-        html | site_text) echo "-dict=$root/fuzz/official.dict" ;;
+        html | site_text | page_*) echo "-dict=$root/fuzz/official.dict" ;;
         xml_* | settings) echo "-dict=$root/fuzz/official-sjis.dict" ;;
     esac
 }
