@@ -108,6 +108,8 @@ MainMenus::MainMenus(QMenuBar* bar) {
     import->setObjectName(QStringLiteral("mnuTool_ClipImport"));
     clipboardImport = addItem(import, QStringLiteral("買い目（１口が行）"),
                               QStringLiteral("mnuTool_ClipImport_Class_0"));
+    tool->addSeparator();
+    toolAnalysis = addItem(tool, QStringLiteral("分析..."), QStringLiteral("mnuTool_Analysis"));
 
     QMenu* help = addMenu(bar, QStringLiteral("ヘルプ(&H)"), QStringLiteral("mnuHelp"));
     helpVersion =

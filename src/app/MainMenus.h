@@ -42,6 +42,8 @@ public:
     // Index 0 one single per row, 1 one single per column.
     std::array<QAction*, 2> clipboardExport{};
     QAction* clipboardImport = nullptr;
+    // The analysis window: what the list is worth under the vote rates.
+    QAction* toolAnalysis = nullptr;
 
     QAction* helpVersion = nullptr;
 

@@ -10,10 +10,12 @@
 #include "app/ProgramLogo.h"
 #include "app/SingleListFile.h"
 #include "app/SinglesPage.h"
+#include "app/WindowFit.h"
 #include "app/WindowGeometry.h"
 #include "app/clsShell.h"
 #include "app/clsTMain.h"
 #include "app/frmAbout.h"
+#include "app/frmAnalysis.h"
 #include "app/frmNumbers.h"
 #include "app/frmTeamName.h"
 #include "base/AppInfo.h"
@@ -59,6 +61,8 @@ using BusyScope = QScopedValueRollback<bool>;
 
 constexpr int TabStripWidth = 70;
 constexpr int PageLeft = 71;
+// The tab strip's background band starts here and runs to the screen's right edge.
+constexpr int TabBackgroundLeft = 300;
 
 } // namespace
 
@@ -69,6 +73,7 @@ frmMain::frmMain(QWidget* parent)
     setWindowIcon(ProgramLogo::icon());
     connectMenus();
     createContent();
+    m_tabs->placeBackground(TabBackgroundLeft, screen()->size().width());
     bindCheckPage();
     bindSinglesPage();
     connectPages();
@@ -141,6 +146,7 @@ void frmMain::connectMenus() {
               [this, i] { ClipboardExport(clsTClipboard::RowLayout + i); });
     runOn(m.clipboardImport, &QAction::triggered,
           [this] { ClipboardImport(clsTClipImport::ClipboardText); });
+    runOn(m.toolAnalysis, &QAction::triggered, [this] { ShowAnalysis(); });
     runOn(m.helpVersion, &QAction::triggered, [this] { ShowAbout(); });
 }
 
@@ -184,6 +190,7 @@ void frmMain::bindCheckPage() {
     runOn(cancelled, &QAction::triggered, [this] { m_result->SetPopup(0); });
     m_result->setPopupMenu(m_popup7);
     connect(m_game, &clsTGame::VoteClick, this, [this] { m_result->CountVisible(true); });
+    connect(m_result, &clsTResult::Checked, this, &frmMain::analysisFollowMarks);
 }
 
 void frmMain::bindSinglesPage() {
@@ -265,16 +272,7 @@ void frmMain::applyColourScheme() {
 
 void frmMain::placeWindow() {
     m_content->resize(WindowGeometry::MinimumContent);
-    QScreen* screen = this->screen();
-    // Frame: what the window adds around the content panel, the menu bar included.
-    const QSize frame =
-        (frameGeometry().size() - geometry().size()) + QSize(0, menuBar()->sizeHint().height());
-    const QSize screenPixels = screen->size() * screen->devicePixelRatio();
-    const QRect outer = WindowGeometry::place(screenPixels, screen->availableGeometry(),
-                                              WindowGeometry::MinimumContent, frame);
-    const QSize border = frameGeometry().size() - geometry().size();
-    resize(outer.size() - border);
-    move(outer.topLeft());
+    WindowFit::apply(this, WindowGeometry::MinimumContent, menuBar()->sizeHint().height());
 }
 
 void frmMain::Load() {
@@ -291,10 +289,11 @@ void frmMain::Load() {
 
     placeWindow();
 
-    const clsFileSystemObject fso;
-    const QString userData = fso.GetFullPath(QStringLiteral("UserData/Kelvormini"));
+    // A portable copy keeps the user's files in its own folder, an installed one in the user's
+    // documents (the platform knows which).
+    const QString userData = Platform::current().userDataFolder();
     // A folder that cannot be created only leaves the file dialogs in their default folder.
-    fso.FolderCheck(userData);
+    clsFileSystemObject().FolderCheck(userData);
     m_userDataFolder = userData;
     m_listFile->setFolder(userData);
 
@@ -387,6 +386,8 @@ void frmMain::onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi) {
     m_statusBar->setText(DrawTexts::votePrefix(m_tmain->Vote()) + m_drawLabel);
     refreshSchedulePanel();
     refreshDownloadButtons();
+    analysisFollowDraw();
+    analysisFollowMarks();
 }
 
 void frmMain::refreshDownloadButtons() {
@@ -413,6 +414,7 @@ void frmMain::OfficialDownload(int index) {
             m_tmain->GetResult(confirm);
     }
     refreshDownloadButtons();
+    analysisFollowDraw();
 }
 
 void frmMain::VantrelDownload() {
@@ -420,13 +422,16 @@ void frmMain::VantrelDownload() {
         return;
     if (!clsShell().CheckVirtualstoreAdmin())
         return;
-    if (m_vantrel->DownloadTeamName2(this, m_home->confirmDownloads()))
+    if (m_vantrel->DownloadTeamName2(this, m_home->confirmDownloads())) {
         m_tmain->ScheduleInitialize();
+        analysisFollowDraw();
+    }
 }
 
 void frmMain::UserTeamNames() {
     frmTeamName::ShowDialog(this);
     m_tmain->ScheduleInitialize();
+    analysisFollowDraw();
 }
 
 void frmMain::checkSingles() {
@@ -488,6 +493,7 @@ QString frmMain::draftFileName() const {
 
 void frmMain::markListChanged() {
     m_listFile->markChanged();
+    analysisFollowList();
 }
 
 bool frmMain::mayDropList() {
@@ -509,6 +515,7 @@ void frmMain::FileOpen() {
         if (m_listFile->load(path, m_singles))
             recomputeFrame();
     }
+    analysisFollowList();
     const qint32 number = clsTFileCSV().GetKaisaikai(path);
     if (number > 0)
         m_tmain->SetKaisaikai(number);
@@ -591,6 +598,7 @@ void frmMain::clearList() {
     m_showZero = {};
     m_result->Clear();
     m_listFile->clear();
+    analysisFollowList();
 }
 
 void frmMain::recomputeFrame() {
@@ -602,6 +610,7 @@ void frmMain::setSingleList(std::vector<qint32> singles) {
     m_singles = std::move(singles);
     const BusyScope busy(m_busy, true);
     recomputeFrame();
+    analysisFollowList();
 }
 
 void frmMain::RemoveDuplicates() {
@@ -643,11 +652,43 @@ void frmMain::TogglePercent() {
 }
 
 void frmMain::OpenSalesSchedule() {
-    DesktopAccess::current().openUrl(QUrl(salesScheduleUrl()));
+    DesktopAccess::openLink(QUrl(salesScheduleUrl()));
 }
 
 void frmMain::ShowAbout() {
     frmAbout::ShowForm(this, versionText());
+}
+
+void frmMain::ShowAnalysis() {
+    if (m_analysis == nullptr) {
+        m_analysis = new frmAnalysis(this);
+        analysisFollowDraw();
+        analysisFollowMarks();
+    }
+    // A hidden window was not kept up to date: the list may have changed since.
+    if (!m_analysis->isVisible())
+        m_analysis->SetSingle(m_singles);
+    m_analysis->show();
+    m_analysis->raise();
+    m_analysis->activateWindow();
+}
+
+void frmMain::analysisFollowList() {
+    if (m_analysis != nullptr && m_analysis->isVisible())
+        m_analysis->SetSingle(m_singles);
+}
+
+void frmMain::analysisFollowDraw() {
+    if (m_analysis != nullptr)
+        m_analysis->SetDrawData(m_kaisaikai, m_tmain->Schedule(), m_tmain->Vote());
+}
+
+void frmMain::analysisFollowMarks() {
+    if (m_analysis == nullptr)
+        return;
+    // The check page holds the marks of the draw it last showed; another draw has none yet.
+    const clsTResultCheck& check = resultCheck();
+    m_analysis->SetResultMarks(check.Kaisaikai() == m_kaisaikai ? check.Marks() : ResultMarks{});
 }
 
 void frmMain::writeSettings() {

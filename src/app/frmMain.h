@@ -14,6 +14,7 @@ class clsTSingleGame;
 class clsTResult;
 class clsTResultCheck;
 class clsVantrelDownload;
+class frmAnalysis;
 class clsTMain;
 class HomePage;
 class MainMenus;
@@ -60,6 +61,8 @@ public:
     void TogglePercent();
     void OpenSalesSchedule();
     void ShowAbout();
+    // The analysis window, not modal; one window, brought to the front when already open.
+    void ShowAnalysis();
 
     // The window's state, for the commands' owners and for tests.
     int currentPage() const { return m_currentPage; }
@@ -88,6 +91,8 @@ public:
     clsTSingleGame* singleMatchList() const { return m_singleGame; }
     // The result-mark table's pop-up menu, whose only item is 「中止」.
     QMenu* resultMarkPopup() const { return m_popup7; }
+    // The analysis window; null until it is first opened.
+    frmAnalysis* analysisWindow() const { return m_analysis; }
 
     // " Vantrel  Kelvor mini", with " - [file]" when a file is current.
     QString titleText() const;
@@ -118,6 +123,10 @@ private:
     void clearList();
     void recomputeFrame();
     void writeSettings();
+    // The open analysis window follows the list, the draw's documents and the result marks.
+    void analysisFollowList();
+    void analysisFollowDraw();
+    void analysisFollowMarks();
     // Every handler that changes the list calls this (the single view's ChangeValue and
     // ChangeCount included), so that Close, New, Open and the clipboard import offer to save
     // the list before they drop it. Opening, saving and clearing the list reset it.
@@ -167,4 +176,5 @@ private:
     SinglesPage* m_singlesPage = nullptr;
     CheckPage* m_checkPage = nullptr;
     StatusBar* m_statusBar = nullptr;
+    frmAnalysis* m_analysis = nullptr;
 };

@@ -1,4 +1,7 @@
+#include "analysis/ListAnalysis.h"
+#include "app/MainMenus.h"
 #include "app/clsTMain.h"
+#include "app/frmAnalysis.h"
 #include "app/frmMain.h"
 #include "base/OfficialUrlSettings.h"
 #include "results/clsTGame.h"
@@ -102,6 +105,7 @@ private Q_SLOTS:
     void countsPanelComesBackFromTheVotes();
     void longListShowsItsProgress();
     void newListEmptiesThePage();
+    void analysisWindowFollowsTheEvening();
 };
 
 void tst_CheckPage::anEveningOfADraw() {
@@ -278,6 +282,43 @@ void tst_CheckPage::newListEmptiesThePage() {
     QCOMPARE(f.marks()->cell(1, 2).caption, QString());
     f.window->ShowPage(2);
     QCOMPARE(f.grades()->cell(3, 2).caption, QStringLiteral("0%"));
+}
+
+// Opened from the Tools menu, the analysis window follows the list, the votes and the marks.
+void tst_CheckPage::analysisWindowFollowsTheEvening() {
+    Fixture f;
+    const std::vector<qint32> list{single("102102111"), single("111111111"), single("000000000")};
+    f.window->setSingleList(list);
+    QVERIFY(!f.window->analysisWindow());
+    f.window->menus().toolAnalysis->trigger();
+    frmAnalysis* analysis = f.window->analysisWindow();
+    QVERIFY(analysis && analysis->isVisible() && analysis->isWindow());
+    QCOMPARE(analysis->windowModality(), Qt::NonModal);
+    const auto shown = [analysis] { return analysis->shownAnalysis(); };
+    QTRY_VERIFY(shown() && !analysis->isComputing());
+    QCOMPARE(shown()->figures.singleCount, qint64(3));
+    // The downloaded votes, not the even chances of a draw without them.
+    clsTMoney estimates;
+    estimates.SetVoteData(f.window->currentDraw()->Vote());
+    const ListAnalysis expected =
+        ListAnalysis::compute(list, f.window->currentDraw()->Vote(), ResultMarks{}, estimates);
+    QCOMPARE(shown()->figures.nothingChance(), expected.figures.nothingChance());
+    QVERIFY(expected.figures.nothingChance() !=
+            ListAnalysis::compute(list, VoteData(), {}, estimates).figures.nothingChance());
+
+    // One window: the menu brings it back instead of opening another.
+    f.window->menus().toolAnalysis->trigger();
+    QCOMPARE(f.window->analysisWindow(), analysis);
+
+    // A single added on the singles page, then a result marked on the check page.
+    f.window->ShowPage(1);
+    f.window->menus().singleAdd->trigger();
+    QTRY_VERIFY(!analysis->isComputing() && shown()->figures.singleCount == 4);
+    f.window->ShowPage(2);
+    QCOMPARE(shown()->whatIf.rows.size(), std::size_t(9));
+    f.clickMark(1, 0);
+    QTRY_VERIFY(!analysis->isComputing() && shown()->whatIf.rows.size() == 8);
+    QCOMPARE(shown()->whatIf.rows.front().match, 1);
 }
 
 KELVOR_TEST_MAIN(tst_CheckPage)

@@ -435,9 +435,19 @@ void tst_frmMain::salesScheduleLinkOpensTheBrowser() {
     QLabel* link = f.widget<QLabel>(QStringLiteral("lblSchedule"));
     QCOMPARE(link->text(), QStringLiteral("販売スケジュールを確認する"));
     QTest::mouseClick(link, Qt::LeftButton);
-    QCOMPARE(opened,
-             QUrl(QStringLiteral(
-                 "http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule")));
+    const QUrl schedule(
+        QStringLiteral("http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule"));
+    QCOMPARE(opened, schedule);
+
+    // Without a browser the address is reported and put on the clipboard.
+    DesktopAccess::current().openUrl = [](const QUrl&) { return false; };
+    QString clipboard;
+    DesktopAccess::current().setClipboardText = [&](const QString& text) { clipboard = text; };
+    f.platform.clearMessages();
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(clipboard, schedule.toString());
+    QCOMPARE(f.platform.messages.size(), 1);
+    QVERIFY(f.platform.messages.front().text.endsWith(schedule.toString()));
 }
 
 void tst_frmMain::makerSiteDownloadAsksFirst() {
