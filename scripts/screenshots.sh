@@ -2,7 +2,7 @@
 # Makes the README's screenshots from the demo draw that the repository ships: the installed
 # program (make install) is started under Xvfb for a throw-away user whose folders hold the demo
 # draw 1234 (scripts/load-demo.sh), with the home, singles and check pages taken at 1x, at 2x,
-# and on a 1024 x 600 screen.
+# and on a 1024 x 600 screen, and the analysis window at 1x.
 #   scripts/screenshots.sh [PREFIX] [OUT]      defaults: ~/.local and docs/
 # Needs xvfb, xdotool and imagemagick's import.
 set -euo pipefail
@@ -55,6 +55,13 @@ shot() {
     DISPLAY=":$display" xdotool mousemove $((X + 35 * unit)) $((Y + (25 + 8 + 84 * 2 + 40) * unit)) click 1
     sleep 2
     DISPLAY=":$display" import -window root "$out/screenshot-$name-check.png"
+    if [ "$name" = 1x ]; then
+        # ツール > 分析..., the last item of the Tools menu.
+        DISPLAY=":$display" xdotool key alt+t Up Return
+        sleep 4
+        # Without a window manager the analysis window opens at the screen's top left corner.
+        DISPLAY=":$display" import -window root -crop 980x760+0+0 "$out/screenshot-analysis.png"
+    fi
     kill "$app" "$xvfb" 2>/dev/null || true
     wait "$app" "$xvfb" 2>/dev/null || true
 }

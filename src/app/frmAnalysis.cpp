@@ -314,7 +314,9 @@ void frmAnalysis::showCharts(const ListFigures& f) {
     auto* moneyAxis = new QBarCategoryAxis;
     moneyAxis->append({QStringLiteral("期待値"), QStringLiteral("購入金額")});
     auto* yenAxis = new QValueAxis;
-    yenAxis->setRange(0, top > 0 ? top * 1.1 : 1);
+    // An empty list still gets a scale of whole yen, not 0 to 1 in rounded labels.
+    yenAxis->setRange(0, top > 0 ? top * 1.1 : 1000);
+    yenAxis->applyNiceNumbers();
     // The label format takes ASCII only; the unit goes into the title.
     yenAxis->setLabelFormat(QStringLiteral("%.0f"));
     yenAxis->setTitleText(QStringLiteral("円"));
