@@ -1,5 +1,7 @@
 #include "app/frmWinInet.h"
 
+#include "base/Platform.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -100,7 +102,7 @@ void frmWinInet::transferRunning() {
         QCoreApplication::instance()->installEventFilter(this);
     }
     // Everything but the input that the filter refuses: paints of every window, the button.
-    QCoreApplication::processEvents();
+    Platform::current().processEvents();
 }
 
 void frmWinInet::transferEnded() {

@@ -1,7 +1,10 @@
 #include "documents/clsVote.h"
 
 #include "base/NumberFormat.h"
+#include "base/Platform.h"
 #include "documents/clsSchedule.h"
+
+#include <QStringList>
 
 clsVote::clsVote()
     : DrawDocumentController(QStringLiteral("clsVote"), QStringLiteral("投票状況"), IsComplete) {}
@@ -23,11 +26,29 @@ clsVote::Downloaded clsVote::download(qint32 lngKaisaikai, const QString& strKum
     bool blnFinal = false;
     if (m_html.GetVote(lngKaisaikai, schedule, owner(), blnFinal)) {
         got.record = m_html.Vote();
-        // Figures taken during the sale change until it ends: not worth keeping.
-        got.keep = blnFinal;
+        // Figures taken during the sale change until it ends, and a match that found no toto
+        // match on the page has none: neither is worth keeping. A stored record is never
+        // replaced, so a record kept without a match's figures could never be put right.
+        const QList<qint32>& unpaired = m_html.Unpaired();
+        got.keep = blnFinal && unpaired.isEmpty();
+        if (!unpaired.isEmpty())
+            reportUnpaired(*got.record, unpaired);
     }
     got.unpublished = m_html.Unpublished();
     return got;
+}
+
+void clsVote::reportUnpaired(const VoteData& data, const QList<qint32>& unpaired) {
+    QStringList lines;
+    for (const qint32 number : unpaired) {
+        const VoteMatch& match = data.Matches[size_t(number - 1)];
+        lines << QStringLiteral("第") + QString::number(number) + QStringLiteral("試合 ") +
+                     match.Home + u'－' + match.Away +
+                     QStringLiteral(
+                         " の投票状況が見つかりませんでした。チーム名を確認して下さい。");
+    }
+    Platform::current().showMessage(lines.join(QStringLiteral("\r\n")), QStringLiteral(" 投票状況"),
+                                    MessageIcon::Information);
 }
 
 bool clsVote::storedSchedule(qint32 lngKaisaikai, const QString& strKumi,

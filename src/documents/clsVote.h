@@ -7,11 +7,13 @@
 #include "drawdata/clsXmlVote.h"
 #include "web/clsHtmlVote.h"
 
+#include <QList>
 #include <QString>
 
 // Obtains a draw's vote status: from its stored file, or else from the official site after
-// asking the user. Only the figures taken at the end of sale are stored, once; figures taken
-// during the sale are handed out but not kept. Also reads a legacy vote file.
+// asking the user. Only the figures taken at the end of sale with every match paired are stored,
+// once; figures taken during the sale or with a match missing are handed out but not kept. Also
+// reads a legacy vote file.
 class clsVote : public DrawDocumentController<VoteData, clsXmlVote> {
 public:
     clsVote();
@@ -35,6 +37,9 @@ public:
 
 private:
     Downloaded download(qint32 lngKaisaikai, const QString& strKumi) override;
+    // Tells the user which matches found no toto match on the vote page, so that a team name
+    // written differently there can be added and the download tried again.
+    static void reportUnpaired(const VoteData& data, const QList<qint32>& unpaired);
     // The votes are paired with the matches of the draw's complete stored schedule: without
     // one nothing is downloaded.
     bool storedSchedule(qint32 lngKaisaikai, const QString& strKumi, ScheduleData& schedule) const;

@@ -4,20 +4,61 @@
 
 clsHtmlGet::clsHtmlGet() : m_reporter(QStringLiteral("clsHtmlGet")) {}
 
+namespace {
+
+bool isNameBlank(QChar c) {
+    return c == u' ' || c == QChar(0x3000) || c == u'\t';
+}
+
+// A token's name as the page keeps it: without blanks, ideographic spaces and tabs.
+QString strippedName(QStringView name) {
+    QString stripped;
+    stripped.reserve(name.size());
+    for (const QChar c : name) {
+        if (!isNameBlank(c))
+            stripped += c;
+    }
+    return stripped;
+}
+
+// A tag whose stripped name is "BR" in any case joins the texts around it into one line.
+bool isLineBreak(QStringView name) {
+    QChar kept[2];
+    qsizetype count = 0;
+    for (const QChar c : name) {
+        if (isNameBlank(c))
+            continue;
+        if (count == 2)
+            return false;
+        kept[count++] = c;
+    }
+    return count == 2 && QStringView(kept, 2).compare(u"BR", Qt::CaseInsensitive) == 0;
+}
+
+// Calls line(text, join) for each text token in the body, in order: join tells that the text
+// continues the last line (after a line break) rather than starting a new one.
+template <typename LineFunction> void forEachBodyText(const clsHtmlData& data, LineFunction line) {
+    bool join = false;
+    for (qint32 i = 0; i < data.Count(); ++i) {
+        if (!data.InBody(i))
+            continue;
+        if (data.IsTag(i))
+            join = isLineBreak(data.Name(i));
+        else
+            line(data.Name(i), join);
+    }
+}
+
+} // namespace
+
 void clsHtmlGet::clear() {
     m_source.clear();
-    m_tokens.clear();
+    m_htmlData.GetHtmlData(QString());
 }
 
 void clsHtmlGet::load(const QString& strHtml) {
     m_htmlData.GetHtmlData(strHtml);
     m_source = strHtml;
-    m_tokens = m_htmlData.Tokens();
-    for (HtmlToken& token : m_tokens) {
-        token.name.remove(u' ');
-        token.name.remove(QChar(0x3000));
-        token.name.remove(u'\t');
-    }
 }
 
 qint32 clsHtmlGet::GetHttp(const QString& strUrl, const QString& strProxy, QObject* objOwnerForm,
@@ -44,35 +85,45 @@ bool clsHtmlGet::SaveToFile(const QString& strPath) {
 
 qint32 clsHtmlGet::GetTextData(QStringList& strList) const {
     strList.clear();
-    bool join = false;
-    for (const HtmlToken& token : m_tokens) {
-        if (!token.inBody)
-            continue;
-        if (token.isTag) {
-            join = token.name.size() == 2 &&
-                   token.name.compare(QStringLiteral("BR"), Qt::CaseInsensitive) == 0;
-        } else if (!join) {
-            strList.append(token.name);
-        } else if (!strList.isEmpty()) {
-            strList.last() += token.name;
-        }
-    }
+    forEachBodyText(m_htmlData, [&strList](QStringView name, bool join) {
+        if (!join)
+            strList.append(strippedName(name));
+        else if (!strList.isEmpty())
+            strList.last() += strippedName(name);
+    });
     return qint32(strList.size());
+}
+
+PageLines clsHtmlGet::GetPageLines() const {
+    PageLines lines;
+    lines.reserve(m_htmlData.Count(), m_source.size());
+    forEachBodyText(m_htmlData, [&lines](QStringView name, bool join) {
+        if (!join)
+            lines.addLine();
+        else if (lines.count() == 0)
+            return;
+        for (const QChar c : name) {
+            if (!isNameBlank(c))
+                lines.extendLastLine(c);
+        }
+    });
+    return lines;
 }
 
 QString clsHtmlGet::GetHtmlTitle() const {
     QString title;
     bool collecting = false;
-    const QString titleName = QStringLiteral("title");
-    for (const HtmlToken& token : m_tokens) {
-        if (token.inBody)
+    for (qint32 i = 0; i < m_htmlData.Count(); ++i) {
+        if (m_htmlData.InBody(i))
             continue;
-        const bool titleTag = token.isTag && token.name.toLower() == titleName;
-        if (titleTag && token.isEndTag)
+        const bool titleTag = m_htmlData.IsTag(i) &&
+                              strippedName(m_htmlData.Name(i)).toLower() == QStringLiteral("title");
+        const bool endTag = m_htmlData.IsEndTag(i);
+        if (titleTag && endTag)
             collecting = false;
         if (collecting)
-            title += token.text;
-        if (titleTag && !token.isEndTag)
+            title += m_htmlData.Text(i);
+        if (titleTag && !endTag)
             collecting = true;
     }
     return title;
@@ -122,5 +173,7 @@ QString clsHtmlGet::GetPlusAddrees(const QString& Addrees1, const QString& Addre
 HtmlToken clsHtmlGet::Token(qint32 lngIndex) const {
     if (lngIndex < 1 || lngIndex > Count())
         return HtmlToken();
-    return m_tokens.at(lngIndex - 1);
+    HtmlToken token = m_htmlData.Token(lngIndex - 1);
+    token.name = strippedName(token.name);
+    return token;
 }

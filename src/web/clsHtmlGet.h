@@ -3,10 +3,10 @@
 #include "base/ErrorReporter.h"
 #include "base/clsFileStream.h"
 #include "web/HtmlToken.h"
+#include "web/PageLines.h"
 #include "web/clsHtmlData.h"
 #include "web/clsWinInet.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -28,7 +28,7 @@ public:
         m_inet.SetProgressDialogMessage(strValue);
     }
 
-    qint32 Count() const { return qint32(m_tokens.size()); }
+    qint32 Count() const { return m_htmlData.Count(); }
     const QString& Url() const { return m_url; }
 
     // Downloads strUrl as text (bytCode 0 Shift_JIS, 8 UTF-8) and loads it; returns the token
@@ -41,6 +41,8 @@ public:
 
     // The body's text lines into strList; returns how many there are.
     qint32 GetTextData(QStringList& strList) const;
+    // The same lines held compactly, as the official-site readers walk them.
+    PageLines GetPageLines() const;
     QString GetHtmlTitle() const;
     // Downloads strUrl as bytes and writes them to strPath; false when nothing arrived.
     bool SaveToImage(const QString& strPath, const QString& strUrl, const QString& strProxy,
@@ -48,7 +50,8 @@ public:
     // The address of the link Addrees2 found on the page at Addrees1 (plain HTTP only).
     static QString GetPlusAddrees(const QString& Addrees1, const QString& Addrees2);
 
-    // Token lngIndex (1-based); an empty token outside 1 to Count.
+    // Token lngIndex (1-based); an empty token outside 1 to Count. Its name has lost every
+    // blank, ideographic space and tab; its text keeps them.
     HtmlToken Token(qint32 lngIndex) const;
 
 private:
@@ -60,6 +63,5 @@ private:
     clsFileStream m_fileStream;
     ErrorReporter m_reporter;
     QString m_source;
-    QList<HtmlToken> m_tokens;
     QString m_url;
 };

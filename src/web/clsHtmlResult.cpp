@@ -49,12 +49,10 @@ bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, QObje
                                            QStringLiteral("回 結果情報取得中 (オフィシャル)"));
         if (m_htmlGet.GetHttp(url, QString(), objOwnerForm, 8) == 0)
             return false;
-        QStringList lines;
-        m_htmlGet.GetTextData(lines);
 
         ResultData work;
         bool headerFound = false;
-        readLines(PageLines(std::move(lines)), strKumi, work, headerFound);
+        readLines(m_htmlGet.GetPageLines(), strKumi, work, headerFound);
         if (!headerFound) {
             m_unpublished = true;
             return false;
@@ -63,6 +61,8 @@ bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, QObje
                                      [](const ResultMatch& m) { return m.Mark == CancelledMark; });
         m_result = work;
         return true;
+    } catch (const PageLines::Ended&) {
+        return false;
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("GetResult"), e);
         return false;

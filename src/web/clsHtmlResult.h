@@ -35,7 +35,8 @@ private:
     // Moves lngIndex to the first line from it equal to strLabel; false, index unchanged, when
     // there is none.
     static bool findLabel(const PageLines& lines, qint32& lngIndex, const QString& strLabel);
-    // Walks the lines into work; run-time errors throw.
+    // Walks the lines into work; run-time errors throw, and so does a page that ends inside a
+    // row (PageLines::Ended).
     void readLines(const PageLines& lines, const QString& strKumi, ResultData& work,
                    bool& headerFound) const;
 

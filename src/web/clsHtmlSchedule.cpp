@@ -42,13 +42,11 @@ bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi,
                                            QStringLiteral("回 開催情報取得中 (オフィシャル)"));
         if (m_htmlGet.GetHttp(url, QString(), objOwnerForm, 8) == 0)
             return false;
-        QStringList lines;
-        m_htmlGet.GetTextData(lines);
 
         ScheduleData work;
         bool headerFound = false;
         const bool taken =
-            readLines(PageLines(std::move(lines)), lngKaisaikai, strKumi, work, headerFound);
+            readLines(m_htmlGet.GetPageLines(), lngKaisaikai, strKumi, work, headerFound);
         if (!headerFound) {
             m_unpublished = true;
             return false;
@@ -57,6 +55,8 @@ bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi,
             return false;
         m_schedule = work;
         return true;
+    } catch (const PageLines::Ended&) {
+        return false;
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("GetSchedule"), e);
         return false;

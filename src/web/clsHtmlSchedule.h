@@ -34,7 +34,7 @@ public:
 
 private:
     // Walks the body lines into work; false for a page that cannot be taken. Conversion errors
-    // and lines missing after a label or match number throw RuntimeError.
+    // throw RuntimeError; lines missing after a label or match number throw PageLines::Ended.
     bool readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
                    ScheduleData& work, bool& headerFound);
 

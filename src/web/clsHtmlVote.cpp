@@ -5,6 +5,8 @@
 #include "base/Platform.h"
 #include "base/RuntimeError.h"
 
+#include <algorithm>
+
 clsHtmlVote::clsHtmlVote()
     : m_urlBase(OfficialUrlSettings::current().totoOfficialVoteUrl),
       m_productSuffix(OfficialUrlSettings::current().totoOfficialTotoUrl),
@@ -13,6 +15,7 @@ clsHtmlVote::clsHtmlVote()
 bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QObject* objOwnerForm,
                           bool& blnFinal) {
     m_vote = VoteData();
+    m_unpaired.clear();
     m_unpublished = false;
     blnFinal = false;
 
@@ -24,15 +27,13 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QOb
                                            QStringLiteral("回 投票状況情報取得中 (オフィシャル)"));
         if (m_htmlGet.GetHttp(url, QString(), objOwnerForm, 8) == 0)
             return false;
-        QStringList lines;
-        m_htmlGet.GetTextData(lines);
 
         VoteData work;
         TotoTable toto;
         DateTime saleEnd;
         bool stampFound = false;
         const bool taken =
-            readLines(PageLines(std::move(lines)), work, toto, saleEnd, stampFound, blnFinal);
+            readLines(m_htmlGet.GetPageLines(), work, toto, saleEnd, stampFound, blnFinal);
         if (!stampFound) {
             m_unpublished = true;
             return false;
@@ -41,6 +42,7 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QOb
             return false;
         if (blnFinal)
             work.AsOf = saleEnd;
+        QList<qint32> unpaired;
         for (size_t m = 0; m < work.Matches.size(); ++m) {
             const MatchInfo& planned = schedule.Matches[m];
             VoteMatch& match = work.Matches[m];
@@ -49,15 +51,21 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QOb
             match.Home = planned.Home;
             match.Away = planned.Away;
             // Two mini BIG matches with the same teams both take the first such toto match.
-            for (const TotoMatch& candidate : toto) {
-                if (candidate.Home == planned.Home && candidate.Away == planned.Away) {
-                    match.Outcomes = candidate.Outcomes;
-                    break;
-                }
-            }
+            const auto partner =
+                std::find_if(toto.cbegin(), toto.cend(), [&planned](const TotoMatch& candidate) {
+                    return candidate.Home == planned.Home && candidate.Away == planned.Away;
+                });
+            if (partner != toto.cend())
+                match.Outcomes = partner->Outcomes;
+            else
+                unpaired.append(qint32(m + 1));
         }
         m_vote = work;
+        m_unpaired = unpaired;
         return true;
+    } catch (const PageLines::Ended&) {
+        blnFinal = false;
+        return false;
     } catch (const RuntimeError& e) {
         blnFinal = false;
         m_reporter.runtimeError(QStringLiteral("GetVote"), e);

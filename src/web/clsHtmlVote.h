@@ -7,6 +7,7 @@
 #include "web/clsHtmlGet.h"
 #include "web/clsHtmlToto.h"
 
+#include <QList>
 #include <QString>
 
 class QObject;
@@ -32,6 +33,9 @@ public:
     bool GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QObject* objOwnerForm,
                  bool& blnFinal);
     VoteData Vote() const { return m_vote; }
+    // The mini BIG matches (1 to 9) of the last page read that found no toto match with their
+    // home and away team; they have no figures.
+    const QList<qint32>& Unpaired() const { return m_unpaired; }
 
     // The toto draw has up to 13 matches.
     static constexpr qint32 TotoMatchCount = 13;
@@ -44,7 +48,8 @@ private:
     };
     using TotoTable = std::array<TotoMatch, TotoMatchCount>;
 
-    // Walks the lines; false for a page that cannot be taken. Run-time errors throw.
+    // Walks the lines; false for a page that cannot be taken. Run-time errors throw, and so does
+    // a page that ends inside a row (PageLines::Ended).
     bool readLines(const PageLines& lines, VoteData& work, TotoTable& toto, DateTime& saleEnd,
                    bool& stampFound, bool& blnFinal) const;
 
@@ -53,6 +58,7 @@ private:
     QString m_urlBase;
     QString m_productSuffix;
     VoteData m_vote;
+    QList<qint32> m_unpaired;
     bool m_unpublished = false;
     ErrorReporter m_reporter;
 };

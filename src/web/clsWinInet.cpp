@@ -7,6 +7,7 @@
 
 #include <curl/curl.h>
 
+#include <QByteArrayView>
 #include <QElapsedTimer>
 #include <functional>
 #include <memory>
@@ -246,6 +247,12 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
     return count;
 }
 
+QString clsWinInet::decodeUtf8(const QByteArray& bytes) {
+    if (!QByteArrayView(bytes).isValidUtf8())
+        return QString();
+    return QString::fromUtf8(bytes);
+}
+
 QString clsWinInet::GetHttpDataString(const QString& strUrl, const QString& strProxy,
                                       QObject* objOwnerForm, quint8 bytCode) {
     try {
@@ -256,7 +263,7 @@ QString clsWinInet::GetHttpDataString(const QString& strUrl, const QString& strP
         case 0:
             return ShiftJis::decode(bytes);
         case 8:
-            return QString::fromUtf8(bytes);
+            return decodeUtf8(bytes);
         default:
             m_reporter.failure(QStringLiteral("GetHttpDataString"),
                                QStringLiteral("コード番号が異常です（") + QString::number(bytCode) +
@@ -275,7 +282,7 @@ QString clsWinInet::GetHttpDataStringUTF8(const QString& strUrl, const QString& 
         QByteArray bytes;
         if (GetHttpData(strUrl, bytes, strProxy, objOwnerForm) == 0)
             return QString();
-        return QString::fromUtf8(bytes);
+        return decodeUtf8(bytes);
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("GetHttpDataStringUTF8"), e);
         return QString();

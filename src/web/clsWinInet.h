@@ -32,9 +32,13 @@ public:
     const QString& ProgressDialogMessage() const { return m_progressDialogMessage; }
     void SetProgressDialogMessage(const QString& strValue) { m_progressDialogMessage = strValue; }
 
+    // A body that is not valid UTF-8 is not the page that was asked for (a damaged transfer or a
+    // misbehaving server): it gives "", as a failed download does, rather than a text whose
+    // damaged names could be stored.
     QString GetHttpDataStringUTF8(const QString& strUrl, const QString& strProxy,
                                   QObject* objOwnerForm);
-    // bytCode 0 decodes Shift_JIS, 8 UTF-8; any other code is reported after the download.
+    // bytCode 0 decodes Shift_JIS, 8 UTF-8 as above; any other code is reported after the
+    // download.
     QString GetHttpDataString(const QString& strUrl, const QString& strProxy, QObject* objOwnerForm,
                               quint8 bytCode);
     // The body into bytRecvData (emptied when nothing arrived); returns its size. strProxy is a
@@ -55,6 +59,8 @@ private:
     void addLine(const QString& text) const;
     void extendLine(const QString& text) const;
 
+    // The text of a UTF-8 body; "" when it is not valid UTF-8.
+    static QString decodeUtf8(const QByteArray& bytes);
     // Milliseconds of a setting given in seconds; overflow is a run-time error.
     static qint32 secondsToMilliseconds(qint32 seconds);
 

@@ -3,9 +3,12 @@
 #include "app/frmWinInet.h"
 #include "drawdata/clsTotoData.h"
 #include "support/FakePlatform.h"
+#include "support/LoopbackHttpServer.h"
 #include "support/TestMain.h"
+#include "web/clsWinInet.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +22,7 @@ class tst_SmallWindows : public QObject {
 private Q_SLOTS:
     void connectionLogGrowsAndIsDiscarded();
     void connectionWindowFollowsATopmostOwner();
+    void connectionWindowKeepsPaintingThroughAStallAndStops();
     void teamNameOpensWithTheMissingName();
     void teamNameRefusalKeepsTheWindowOpen();
     void teamNameAddWritesAndCloses();
@@ -51,6 +55,48 @@ void tst_SmallWindows::connectionWindowFollowsATopmostOwner() {
     window.showFor(&owner);
     QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
     window.unload(nullptr);
+}
+
+// A server that accepts and never answers: for five seconds the window has the program's
+// windows repainted at least every 100 ms (through the platform's event hook), then its 中止
+// button ends the download within a second, as a failed one.
+void tst_SmallWindows::connectionWindowKeepsPaintingThroughAStallAndStops() {
+    FakePlatform platform;
+    LoopbackHttpServer server;
+    QVERIFY(server.start());
+    LoopbackHttpServer::Route silent;
+    silent.fault = LoopbackHttpServer::Fault::Silent;
+    server.setRoute(QStringLiteral("/stall"), silent);
+    QWidget owner;
+    owner.show();
+    frmWinInet window;
+    ConnectionWindow::install(&window);
+    QElapsedTimer timer;
+    int callsBeforeStop = -1;
+    qint64 pressedAt = -1;
+    platform.onProcessEvents = [&] {
+        if (pressedAt < 0 && timer.elapsed() >= 5000) {
+            callsBeforeStop = platform.processEventsCalls;
+            pressedAt = timer.elapsed();
+            QVERIFY(window.cmdStop()->isEnabled());
+            window.cmdStop()->click();
+        }
+    };
+    clsWinInet client;
+    QByteArray bytes("x");
+    timer.start();
+    const qint32 got =
+        client.GetHttpData(server.baseUrl() + QStringLiteral("/stall"), bytes, QString(), &owner);
+    const qint64 stoppedAfter = timer.elapsed() - pressedAt;
+    ConnectionWindow::install(nullptr);
+
+    QCOMPARE(got, 0);
+    QVERIFY(bytes.isEmpty());
+    QVERIFY(pressedAt >= 0);
+    QVERIFY2(callsBeforeStop >= 50, qPrintable(QString::number(callsBeforeStop)));
+    QVERIFY2(stoppedAfter < 1000, qPrintable(QString::number(stoppedAfter)));
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.cmdStop()->isEnabled());
 }
 
 void tst_SmallWindows::teamNameOpensWithTheMissingName() {

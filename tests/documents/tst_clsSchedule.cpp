@@ -135,6 +135,28 @@ private Q_SLOTS:
         QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
     }
 
+    // A page cut anywhere, between two rows or inside one, stores nothing and explains itself
+    // with the failure message alone.
+    void aPageCutShortStoresNothingAndShowsOnlyTheFailure_data() {
+        QTest::addColumn<QString>("cutBefore");
+        QTest::newRow("between two rows") << u"<tr><td>4</td>"_s;
+        QTest::newRow("inside a row") << u"<td>ヤマハ</td>"_s;
+        QTest::newRow("between two sale dates") << u"<tr><th>結果発表日</th>"_s;
+    }
+    void aPageCutShortStoresNothingAndShowsOnlyTheFailure() {
+        QFETCH(QString, cutBefore);
+        const QString whole = OfficialSite::testPage(u"schedule_1234.html"_s);
+        QVERIFY(whole.contains(cutBefore));
+        m_web->site.serveSchedule(u"1234"_s, whole.left(whole.indexOf(cutBefore)).toUtf8());
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        QVERIFY(!schedule.GetSchedule(1234, QString(), 3, false));
+        QVERIFY(!QFile::exists(m_stored));
+        schedule.FalseDialog(1234);
+        QCOMPARE(m_web->platform.texts(),
+                 QStringList{u"インターネットよりダウンロードに失敗しました。"_s});
+    }
+
     void anUnpublishedScheduleIsExplained() {
         m_web->site.serveSchedule(u"1235"_s, "<body><p>ご指定のくじ情報は表示できません。<p>");
         clsSchedule schedule;

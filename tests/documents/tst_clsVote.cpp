@@ -58,6 +58,56 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_stored));
     }
 
+    // A page that lost its rows after the second still reads: its figures serve for now, but
+    // nothing is stored, so that the download can be tried again, and the user learns which
+    // matches found no partner.
+    void aPageCutAfterItsSecondRowIsUsedButNotStored() {
+        const QString whole = OfficialSite::testPage(u"vote_1234.html"_s);
+        const QString cut =
+            whole.left(whole.indexOf(u"<tr><td>03/06</td><td>14:00</td><td>3</td>"_s)) +
+            u"</table></body></html>"_s;
+        m_web->site.serveVote(u"1234"_s, cut.toUtf8());
+        clsVote vote;
+        vote.Initialize(nullptr);
+        QVERIFY(vote.GetVote(1234, QString(), 3, false));
+        QVERIFY(!vote.Vote().Matches[1].Outcomes[1].Votes.isZero()); // 浦和－Ｇ大阪, toto 2
+        QVERIFY(vote.Vote().Matches[0].Outcomes[1].Votes.isZero());
+        QVERIFY(!QFile::exists(m_stored));
+        QVERIFY(!vote.CheckVoteFile(1234, QString()));
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        const FakePlatform::Message& told = m_web->platform.messages[0];
+        const QString tail = u" の投票状況が見つかりませんでした。チーム名を確認して下さい。"_s;
+        QCOMPARE(told.text.split(u"\r\n"_s),
+                 QStringList({u"第1試合 鹿島－清水"_s + tail, u"第3試合 川崎Ｆ－名古屋"_s + tail,
+                              u"第4試合 横浜FM－Ｃ大阪"_s + tail, u"第5試合 神戸－広島"_s + tail,
+                              u"第6試合 鳥栖－福岡"_s + tail, u"第7試合 磐田－大分"_s + tail,
+                              u"第8試合 横浜FC－徳島"_s + tail, u"第9試合 仙台－湘南"_s + tail}));
+        QCOMPARE(told.title, u" 投票状況"_s);
+        QCOMPARE(told.icon, MessageIcon::Information);
+        QVERIFY(!told.question);
+
+        // The whole page later is stored as usual, without a word.
+        m_web->site.serveVote(u"1234"_s, whole.toUtf8());
+        QVERIFY(vote.GetVote(1234, QString(), 3, false));
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QCOMPARE(readFile(m_stored),
+                 readFile(QStringLiteral(KELVOR_TEST_DATA) + u"/web/minibig_vote_1234.xml"_s));
+    }
+
+    // A page that ends inside a row is a failed download: the failure message is the only box.
+    void aPageEndingInsideARowShowsOnlyTheFailure() {
+        const QString whole = OfficialSite::testPage(u"vote_1234.html"_s);
+        m_web->site.serveVote(u"1234"_s,
+                              whole.left(whole.indexOf(u"<td>8,039(34.37%)"_s)).toUtf8());
+        clsVote vote;
+        vote.Initialize(nullptr);
+        QVERIFY(!vote.GetVote(1234, QString(), 3, false));
+        vote.FalseDialog(1234);
+        QCOMPARE(m_web->platform.texts(),
+                 QStringList{u"インターネットよりダウンロードに失敗しました。"_s});
+        QVERIFY(!QFile::exists(m_stored));
+    }
+
     void withoutAScheduleTheDownloadFails() {
         clsVote vote;
         vote.Initialize(nullptr);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 
 // The platform for tests: records every message and question, answers questions from a script
 // (then with their default), counts the progress windows still open, keeps the program folder in a
@@ -35,7 +36,11 @@ public:
     QString programFolder() const override;
     DateTime now() const override { return m_now; }
     void setWaitCursor(bool on) override;
-    void processEvents() override { ++processEventsCalls; }
+    void processEvents() override {
+        ++processEventsCalls;
+        if (onProcessEvents)
+            onProcessEvents();
+    }
     std::unique_ptr<ProgressWindow> openProgress(const QString& message, qint64 maximum) override;
 
     // Every value set on a progress window, with its message and maximum.
@@ -54,6 +59,8 @@ public:
     QList<Message> messages;
     int waitCursorDepth = 0;
     int processEventsCalls = 0;
+    // Runs at each processEvents, e.g. to press a button while a long operation waits.
+    std::function<void()> onProcessEvents;
     int openProgressWindows = 0;
     std::deque<Progress> progress;
 

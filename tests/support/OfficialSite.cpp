@@ -43,23 +43,42 @@ QString OfficialSite::target(const QString& url) const {
     return url.mid(m_server.baseUrl().size());
 }
 
-void OfficialSite::serveSchedule(const QString& holdCntId, const QByteArray& page, int status) {
+QString OfficialSite::scheduleTarget(const QString& holdCntId) const {
     const OfficialUrlSettings& settings = OfficialUrlSettings::current();
-    m_server.setRoute(
-        target(settings.bigOfficialScheduleUrl + holdCntId + settings.bigOfficialMiniBigUrl),
-        status, page);
+    return target(settings.bigOfficialScheduleUrl + holdCntId + settings.bigOfficialMiniBigUrl);
+}
+
+QString OfficialSite::voteTarget(const QString& holdCntId) const {
+    const OfficialUrlSettings& settings = OfficialUrlSettings::current();
+    return target(settings.totoOfficialVoteUrl + holdCntId + settings.totoOfficialTotoUrl);
+}
+
+QString OfficialSite::resultTarget(const QString& holdCntId) const {
+    return target(OfficialUrlSettings::current().bigOfficialResultUrl + holdCntId);
+}
+
+void OfficialSite::serveSchedule(const QString& holdCntId, const QByteArray& page, int status) {
+    m_server.setRoute(scheduleTarget(holdCntId), status, page);
 }
 
 void OfficialSite::serveVote(const QString& holdCntId, const QByteArray& page, int status) {
-    const OfficialUrlSettings& settings = OfficialUrlSettings::current();
-    m_server.setRoute(
-        target(settings.totoOfficialVoteUrl + holdCntId + settings.totoOfficialTotoUrl), status,
-        page);
+    m_server.setRoute(voteTarget(holdCntId), status, page);
 }
 
 void OfficialSite::serveResult(const QString& holdCntId, const QByteArray& page, int status) {
-    m_server.setRoute(target(OfficialUrlSettings::current().bigOfficialResultUrl + holdCntId),
-                      status, page);
+    m_server.setRoute(resultTarget(holdCntId), status, page);
+}
+
+void OfficialSite::serveSchedule(const QString& holdCntId, const LoopbackHttpServer::Route& route) {
+    m_server.setRoute(scheduleTarget(holdCntId), route);
+}
+
+void OfficialSite::serveVote(const QString& holdCntId, const LoopbackHttpServer::Route& route) {
+    m_server.setRoute(voteTarget(holdCntId), route);
+}
+
+void OfficialSite::serveResult(const QString& holdCntId, const LoopbackHttpServer::Route& route) {
+    m_server.setRoute(resultTarget(holdCntId), route);
 }
 
 QStringList OfficialSite::requestedTargets() const {

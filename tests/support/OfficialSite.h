@@ -22,6 +22,10 @@ public:
     void serveSchedule(const QString& holdCntId, const QByteArray& page, int status = 200);
     void serveVote(const QString& holdCntId, const QByteArray& page, int status = 200);
     void serveResult(const QString& holdCntId, const QByteArray& page, int status = 200);
+    // The same addresses answered as route says (a misbehaving server).
+    void serveSchedule(const QString& holdCntId, const LoopbackHttpServer::Route& route);
+    void serveVote(const QString& holdCntId, const LoopbackHttpServer::Route& route);
+    void serveResult(const QString& holdCntId, const LoopbackHttpServer::Route& route);
     // The requested targets so far (path and query).
     QStringList requestedTargets() const;
 
@@ -38,6 +42,9 @@ public:
 
 private:
     QString target(const QString& url) const;
+    QString scheduleTarget(const QString& holdCntId) const;
+    QString voteTarget(const QString& holdCntId) const;
+    QString resultTarget(const QString& holdCntId) const;
 
     LoopbackHttpServer m_server;
     bool m_started = false;

@@ -46,6 +46,10 @@ private Q_SLOTS:
         QTest::newRow("body in any letter case, with attributes")
             << u"<BODY class=\"x\">a<p>"_s
             << QStringList{u"T:<BODY class=\"x\">"_s, u"X+:a"_s, u"T+:<p>"_s};
+        QTest::newRow("an escaped tag is taken for a tag")
+            << u"<p>&lt;b&gt;<p>"_s << QStringList{u"T:<p>"_s, u"T:<b>"_s, u"T:<p>"_s};
+        QTest::newRow("a text with a double blank inside")
+            << u"<p>\ta  b\n<p>"_s << QStringList{u"T:<p>"_s, u"X:a b"_s, u"T:<p>"_s};
         QTest::newRow("a commented-out body tag does not open the body")
             << u"<!--<body>-->a<p>"_s << QStringList{u"C:<!--<body>"_s, u"C:-->a"_s, u"T:<p>"_s};
     }

@@ -34,6 +34,12 @@ private Q_SLOTS:
             << QStringList{QString(), u"第1回miniBIGくじ"_s};
         QTest::newRow("comments produce no lines")
             << u"<p>a<!-- x <b> y -->z<p>"_s << QStringList{u"a"_s};
+        QTest::newRow("a comment named br joins")
+            << u"<p>A<!-- br -->B<p>"_s << QStringList{u"AB"_s};
+        QTest::newRow("a break's name loses its ideographic space")
+            << u"<p>A<b\u3000r>B<p>"_s << QStringList{u"AB"_s};
+        QTest::newRow("an escaped tag separates lines")
+            << u"<p>A<i>&lt;b&gt;</i>B"_s << QStringList{u"A"_s, u"B"_s};
     }
     void bodyLines() {
         QFETCH(QString, body);
@@ -45,6 +51,13 @@ private Q_SLOTS:
         QStringList result{u"stale"_s};
         QCOMPARE(page.GetTextData(result), lines.size());
         QCOMPARE(result, lines);
+        // The readers' compact lines are the same.
+        const PageLines compact = page.GetPageLines();
+        QStringList walked;
+        for (qint32 i = 0; i < compact.count(); ++i)
+            walked << compact.at(i);
+        QCOMPARE(walked, lines);
+        QVERIFY_THROWS_EXCEPTION(PageLines::Ended, compact.at(compact.count()));
     }
 
     void titleKeepsItsBlanks() {

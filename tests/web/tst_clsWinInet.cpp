@@ -129,6 +129,39 @@ private Q_SLOTS:
         QVERIFY(m_web->platform.messages.isEmpty());
     }
 
+    // A body without a length that never ends is cut at the cap: it logs as a failure, with the
+    // reads it took, and gives nothing.
+    void aBodyCutAtTheCapLogsAsAFailure() {
+        LoopbackHttpServer::Route route;
+        route.fault = LoopbackHttpServer::Fault::Endless;
+        route.body = QByteArray(64 * 1024, 'e');
+        server().setRoute(u"/endless"_s, route);
+        clsWinInet client;
+        QByteArray bytes("x");
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/endless"_s, bytes, QString(), nullptr),
+                 0);
+        QVERIFY(bytes.isEmpty());
+        const QStringList log = m_web->window.lastLog;
+        QCOMPARE(log.size(), 3);
+        QVERIFY(log[2].startsWith(u" 受信中 ."_s));
+        QVERIFY2(log[2].count(u'.') > clsWinInet::MaxBodyBytes / 1024 - 64,
+                 "the transfer did not run up to the cap");
+    }
+
+    // The site's pages are UTF-8: a body that is not is no page, and gives no text.
+    void anInvalidUtf8BodyGivesNoText() {
+        const QByteArray body = "<p>\xe9\xb9\xbf\xff\xe5\xb3\xb6</p>";
+        server().setRoute(u"/bad"_s, 200, body);
+        const QString url = server().baseUrl() + u"/bad"_s;
+        clsWinInet client;
+        QByteArray bytes;
+        QCOMPARE(client.GetHttpData(url, bytes, QString(), nullptr), body.size());
+        QCOMPARE(client.GetHttpDataString(url, QString(), nullptr, 8), QString());
+        QCOMPARE(client.GetHttpDataStringUTF8(url, QString(), nullptr), QString());
+        QVERIFY(!client.GetHttpDataString(url, QString(), nullptr, 0).isEmpty());
+        QVERIFY(m_web->platform.messages.isEmpty());
+    }
+
     void aServerThatStallsBeforeAnsweringTimesOut() {
         clsWinInet::SetReceiveTimeoutForTests(1000);
         server().setRoute(u"/slow"_s, 200, "late", 8000);
