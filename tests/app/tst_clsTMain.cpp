@@ -67,6 +67,7 @@ private Q_SLOTS:
     void voteNeedsTheSchedule();
     void drawZeroAsksForANumber();
     void failedDownloadIsExplained();
+    void voteWithAnUnpairedMatchServesButStaysDownloadable();
     void legacyVoteFileBecomesTheVote();
     void checkPageRevealsAndSortsByHits();
 };
@@ -223,6 +224,27 @@ void tst_clsTMain::failedDownloadIsExplained() {
         f.stored(QStringLiteral("SysData/miniBIG_Schedule/minibig_schedule_1234.xml"))));
     QVERIFY(f.button(0)->isEnabled());
     QVERIFY(f.window->isEnabled());
+}
+
+// A vote page on which a match finds no toto partner (its teams written otherwise): the figures
+// are the draw's vote for now, the user is told which match, nothing is stored and the button
+// stays enabled for another try.
+void tst_clsTMain::voteWithAnUnpairedMatchServesButStaysDownloadable() {
+    Fixture f;
+    QVERIFY(OfficialSite::storeSchedule(OfficialSite::schedule1234()));
+    QString page = OfficialSite::testPage(QStringLiteral("vote_1234.html"));
+    page.replace(QStringLiteral("<td>広島</td>"), QStringLiteral("<td>サンフレッチェ</td>"));
+    f.site.serveVote(QStringLiteral("1234"), page.toUtf8());
+    f.widget<QCheckBox>(QStringLiteral("chkDownload"))->setChecked(false);
+    f.window->currentDraw()->SetKaisaikai(1234);
+    QTest::mouseClick(f.button(1), Qt::LeftButton);
+    QCOMPARE(f.platform.texts(),
+             QStringList{QStringLiteral("第5試合 神戸－広島 の投票状況が見つかりませんでした。"
+                                        "チーム名を確認して下さい。")});
+    QVERIFY(!QFile::exists(f.stored(QStringLiteral("SysData/miniBIG_Vote/minibig_vote_1234.xml"))));
+    QVERIFY(f.button(1)->isEnabled());
+    QCOMPARE(f.window->currentDraw()->Vote().Kaisaikai, 1234);
+    QVERIFY(!f.window->currentDraw()->Vote().Matches[0].Outcomes[1].Votes.isZero());
 }
 
 void tst_clsTMain::legacyVoteFileBecomesTheVote() {
