@@ -61,6 +61,20 @@ private Q_SLOTS:
         QCOMPARE(m_web->site.requestedTargets().size(), 1);
     }
 
+    // A page cut between two of its match rows reads, but what it gives is incomplete: nothing
+    // is stored, and the download counts as failed.
+    void aPageCutBetweenTwoRowsIsNotStored() {
+        QString cut = OfficialSite::testPage(u"result_1234.html"_s);
+        cut.truncate(cut.indexOf(u"<tr><td>5</td>"_s));
+        m_web->site.serveResult(u"1234"_s, cut.toUtf8());
+        clsResult result;
+        result.Initialize(nullptr);
+        QVERIFY(!result.GetResult(1234, QString(), 3, false));
+        QCOMPARE(result.Result().Matches[3].Home, u"横浜FM"_s);
+        QVERIFY(!QFile::exists(
+            m_web->platform.path(u"SysData/miniBIG_Result/minibig_result_1234.xml"_s)));
+    }
+
     void anUnpublishedResultIsExplained() {
         m_web->site.serveResult(u"1234"_s, "<body><p>ご指定のくじ結果は表示できません。<p>");
         clsResult result;

@@ -18,19 +18,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr qsizetype MiB = 1024 * 1024;
-
-// The resident peak of this process in KiB.
-long peakKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-} // namespace
-
 // What reading a page costs in memory, measured in a child process, whose resident peak is its
 // own: a hostile page of nothing but tiny tags must not take more than ten times its size.
 class tst_PageMemory : public QObject {
@@ -47,6 +34,7 @@ private Q_SLOTS:
         QSKIP("the address sanitizer's own memory would be measured");
 #else
         QFETCH(QByteArray, unit);
+        constexpr qsizetype MiB = 1024 * 1024;
         const qsizetype pageBytes = 16 * MiB;
         QTemporaryDir folder;
         const QString path = folder.filePath(u"page.html"_s);
@@ -67,6 +55,12 @@ private Q_SLOTS:
             // The child reads the page as a download hands it over and reports its counts and
             // how far its resident peak rose.
             close(channel[0]);
+            // The resident peak of this process in KiB.
+            const auto peakKiB = [] {
+                rusage usage{};
+                getrusage(RUSAGE_SELF, &usage);
+                return usage.ru_maxrss;
+            };
             const long before = peakKiB();
             clsHtmlGet page;
             const qint64 report[3] = {page.GetFile(path), page.GetPageLines().count(),
