@@ -17,6 +17,10 @@ namespace {
 constexpr qint32 ReadBlockBytes = 1024;
 // The connection window is kept alive this often while a transfer waits for data.
 constexpr int KeepAliveMs = 50;
+// The dots of the blocks received are added to the log at most this often: every addition lays
+// out and paints the whole, ever longer line, which for a page of megabytes would take longer
+// than its transfer.
+constexpr qint64 LogIntervalMs = 100;
 qint32 testReceiveTimeout = 0;
 qint32 testTransferTimeLimit = 0;
 
@@ -43,6 +47,7 @@ struct Transfer {
     bool receiving = false; // the response has begun: the page is open
     bool tooLarge = false;
     qint64 blocksLogged = 0; // one "." per block of 1,024 bytes, as the reads of a page go
+    QElapsedTimer sinceLogged;
     qint32 receiveTimeout = 0;
     QElapsedTimer sinceLastData;
 
@@ -51,6 +56,18 @@ struct Transfer {
             receiving = true;
             addLine(QStringLiteral("受信中 "));
         }
+    }
+
+    // Adds the dots of the blocks received since the last time, unless that was less than
+    // LogIntervalMs ago; all of them when finishing.
+    void logBlocks(bool finishing) {
+        const qint64 fullBlocks = body.size() / ReadBlockBytes;
+        if (fullBlocks <= blocksLogged ||
+            (!finishing && sinceLogged.isValid() && sinceLogged.elapsed() < LogIntervalMs))
+            return;
+        extendLine(QString(fullBlocks - blocksLogged, u'.'));
+        blocksLogged = fullBlocks;
+        sinceLogged.start();
     }
 };
 
@@ -70,11 +87,7 @@ size_t onBody(char* data, size_t size, size_t count, void* user) {
         return 0; // ends the transfer with a write error
     }
     transfer->body.append(data, qsizetype(bytes));
-    const qint64 fullBlocks = transfer->body.size() / ReadBlockBytes;
-    if (fullBlocks > transfer->blocksLogged) {
-        transfer->extendLine(QString(fullBlocks - transfer->blocksLogged, u'.'));
-        transfer->blocksLogged = fullBlocks;
-    }
+    transfer->logBlocks(false);
     return bytes;
 }
 
@@ -114,6 +127,7 @@ bool runTransfer(CURL* curl, Transfer& transfer, ConnectionWindow* window, qint3
             break;
     }
     curl_multi_remove_handle(multi.get(), curl);
+    transfer.logBlocks(true);
     if (window)
         window->transferEnded();
     return clean && !transfer.tooLarge;

@@ -20,6 +20,7 @@ public:
     }
     void addItem(const QString& item) override { items.append(item); }
     void extendLastItem(const QString& text) override {
+        ++extensions;
         if (!items.isEmpty())
             items.last() += text;
     }
@@ -47,6 +48,7 @@ public:
     int unloaded = 0;
     bool visible = false;
     QObject* lastOwner = nullptr;
+    int extensions = 0; // calls of extendLastItem
     int keepAlives = 0; // calls of transferRunning
     int transfersEnded = 0;
     bool stop = false; // the 中止 button was pressed

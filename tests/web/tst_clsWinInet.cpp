@@ -76,6 +76,23 @@ private Q_SLOTS:
         QCOMPARE(m_web->window.lastLog.value(3), u" [コネクション終了]"_s);
     }
 
+    // The dots of a large body reach the log a few times a second, not with every block: each
+    // addition lays out and paints the whole line again.
+    void aLargeBodyExtendsTheLogAFewTimesASecond() {
+        const qint32 size = 8 * 1024 * 1024;
+        server().setRoute(u"/large"_s, 200, QByteArray(size, 'l'));
+        clsWinInet client;
+        QByteArray bytes;
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/large"_s, bytes, QString(), nullptr),
+                 size);
+        const qint64 elapsed = timer.elapsed();
+        QCOMPARE(m_web->window.lastLog.value(2), u" 受信中 "_s + QString(size / 1024 + 1, u'.'));
+        QVERIFY2(m_web->window.extensions <= 3 + elapsed / 100,
+                 qPrintable(QString::number(m_web->window.extensions)));
+    }
+
     void emptyUrlDoesNothing() {
         clsWinInet client;
         QByteArray bytes("x");
