@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShortcut>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QThread>
@@ -132,6 +133,10 @@ frmAnalysis::frmAnalysis(QWidget* owner) : QWidget(owner, Qt::Window) {
             "まだ結果の出ていない試合がその結果になったら（緑：シングルが最も多く残る結果）"),
         this));
     layout->addWidget(grdWhatIf, 2);
+
+    // Esc closes the window, as it closes the program's dialogs.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 frmAnalysis::~frmAnalysis() {
