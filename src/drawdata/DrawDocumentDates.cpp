@@ -31,6 +31,20 @@ bool applyTo(const Fields& fields, const QString& path, const QString& value) {
     return true;
 }
 
+bool applyRefundTo(const Fields& fields, const QString& path, const QString& value) {
+    Field field = ResultDate;
+    if (path == u"<返還確定日>"_s)
+        field = ResultDate;
+    else if (path == u"<返還開始日>"_s)
+        field = PayoutStart;
+    else if (path == u"<返還期限>"_s)
+        field = PayoutDeadline;
+    else
+        return false;
+    *fields[field] = DrawDocumentValues::toDateTime(value);
+    return true;
+}
+
 void writeFrom(DrawDocumentWriter& writer, const Values& values, Written which) {
     if (which == Written::Refund) {
         writer.Element(u"返還確定日"_s, values[ResultDate]);

@@ -25,10 +25,20 @@ using Values = std::array<DateTime, 5>;
 // "<結果速報発表日>"); false for any other path. A value that is not a date throws
 // RuntimeError::typeMismatch().
 bool applyTo(const Fields& fields, const QString& path, const QString& value);
+// The same for the refund dates of a cancelled draw ("<返還確定日>", "<返還開始日>", "<返還期限>"),
+// which go back into ResultDate, PayoutStart and PayoutDeadline.
+bool applyRefundTo(const Fields& fields, const QString& path, const QString& value);
 void writeFrom(DrawDocumentWriter& writer, const Values& values, Written which);
 
 template <typename Record> bool apply(Record& data, const QString& path, const QString& value) {
     return applyTo(
+        {&data.SaleStart, &data.SaleEnd, &data.ResultDate, &data.PayoutStart, &data.PayoutDeadline},
+        path, value);
+}
+
+template <typename Record>
+bool applyRefund(Record& data, const QString& path, const QString& value) {
+    return applyRefundTo(
         {&data.SaleStart, &data.SaleEnd, &data.ResultDate, &data.PayoutStart, &data.PayoutDeadline},
         path, value);
 }

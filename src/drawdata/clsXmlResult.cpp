@@ -58,7 +58,8 @@ void applyValue(ResultData& data, qint32& matchNo, const QString& path, const QS
         applyGrade(data.Winners, path.mid(winners.size()), value);
     else if (path.startsWith(carryOver))
         applyGrade(data.CarryOver, path.mid(carryOver.size()), value);
-    else if (DrawDocumentDates::apply(data, path, value))
+    else if (DrawDocumentDates::apply(data, path, value) ||
+             DrawDocumentDates::applyRefund(data, path, value))
         return;
     else if (path == u"<売上金額>"_s)
         data.Sales = ValueText::toMoney(value);

@@ -71,6 +71,27 @@ private Q_SLOTS:
         QCOMPARE(back, dated());
     }
 
+    // A cancelled draw writes its refund dates from the result and payout fields; they come
+    // back into the same fields, and only through applyRefund.
+    void refundDatesReadBackIntoTheirFields() {
+        DrawDocumentWriter writer;
+        DrawDocumentDates::write(writer, dated(), DrawDocumentDates::Written::Refund);
+        ScheduleData back;
+        for (const QString& line : writer.Text().split(u"\r\n"_s, Qt::SkipEmptyParts)) {
+            const qsizetype close = line.indexOf(u'>');
+            const QString path = line.left(close + 1);
+            const QString value = line.mid(close + 1, line.indexOf(u"</"_s) - close - 1);
+            QVERIFY(!DrawDocumentDates::apply(back, path, value));
+            QVERIFY(DrawDocumentDates::applyRefund(back, path, value));
+        }
+        ScheduleData expected;
+        expected.ResultDate = dated().ResultDate;
+        expected.PayoutStart = dated().PayoutStart;
+        expected.PayoutDeadline = dated().PayoutDeadline;
+        QCOMPARE(back, expected);
+        QVERIFY(!DrawDocumentDates::applyRefund(back, u"<結果発表日>"_s, u"2021/03/08"_s));
+    }
+
     void otherPathsAndBadValues() {
         ScheduleData data;
         QVERIFY(DrawDocumentDates::apply(data, u"<結果速報発表日>"_s, u"2021/03/08"_s));
