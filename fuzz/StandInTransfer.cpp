@@ -4,6 +4,8 @@
 #include "base/ShiftJis.h"
 #include "web/clsWinInet.h"
 
+#include <QByteArrayView>
+
 namespace {
 
 QByteArray page;
@@ -38,6 +40,12 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData, c
     return qint32(bytRecvData.size());
 }
 
+QString clsWinInet::decodeUtf8(const QByteArray& bytes) {
+    if (!QByteArrayView(bytes).isValidUtf8())
+        return QString();
+    return QString::fromUtf8(bytes);
+}
+
 QString clsWinInet::GetHttpDataString(const QString& strUrl, const QString& strProxy,
                                       QObject* objOwnerForm, quint8 bytCode) {
     QByteArray bytes;
@@ -47,7 +55,7 @@ QString clsWinInet::GetHttpDataString(const QString& strUrl, const QString& strP
     case 0:
         return ShiftJis::decode(bytes);
     case 8:
-        return QString::fromUtf8(bytes);
+        return decodeUtf8(bytes);
     default:
         m_reporter.failure(QStringLiteral("GetHttpDataString"), QStringLiteral("コード番号"));
         return QString();

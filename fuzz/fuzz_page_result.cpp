@@ -22,7 +22,6 @@ void checkRead(const QString& group) {
     QStringList texts{record.Kumi};
     for (const ResultMatch& match : record.Matches) {
         FUZZ_CHECK(isLineText(match.Home) && isLineText(match.Away));
-        FUZZ_CHECK(match.Mark <= 3);
         texts << match.Home << match.Away;
     }
     checkStored<clsXmlResult>(record, texts);
