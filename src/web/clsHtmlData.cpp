@@ -2,7 +2,29 @@
 
 #include "base/RuntimeError.h"
 
+#include <utility>
+
 namespace {
+
+// Replaces every occurrence of from, left to right and without searching the replacements again,
+// by the text to, which is not longer: in place, in one pass.
+void replaceWithShorter(QString& text, QStringView from, QStringView to) {
+    if (!text.contains(from))
+        return;
+    QChar* data = text.data();
+    const qsizetype size = text.size();
+    qsizetype write = 0;
+    for (qsizetype read = 0; read < size;) {
+        if (data[read] == from.front() && QStringView(data + read, size - read).startsWith(from)) {
+            for (const QChar c : to)
+                data[write++] = c;
+            read += from.size();
+        } else {
+            data[write++] = data[read++];
+        }
+    }
+    text.truncate(write);
+}
 
 const QStringView CommentStart = u"<!--";
 const QStringView CommentEnd = u"-->";
@@ -26,25 +48,39 @@ QStringView rawName(QStringView text, bool tag, bool comment) {
 
 QString clsHtmlData::CleanToken(const QString& strRaw) {
     QString text = strRaw;
-    for (QChar& c : text) {
-        if (c.unicode() < 32)
-            c = u' ';
+    cleanInPlace(text);
+    return text;
+}
+
+// The cleaning of CleanToken without a copy and in linear time, so that a page that is one long
+// token costs no more than others: each step writes over the text it has read, which it can since
+// none makes the text longer.
+void clsHtmlData::cleanInPlace(QString& text) {
+    // Control characters become blanks, and every run of blanks one blank.
+    QChar* data = text.data();
+    qsizetype write = 0;
+    for (qsizetype read = 0; read < text.size(); ++read) {
+        const QChar c = data[read].unicode() < 32 ? QChar(u' ') : data[read];
+        if (c != u' ' || write == 0 || data[write - 1] != u' ')
+            data[write++] = c;
     }
-    while (text.contains(QStringLiteral("  ")))
-        text.replace(QStringLiteral("  "), QStringLiteral(" "));
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    text.replace(QStringLiteral("&#169;"), QStringLiteral("(c)"));
-    text.replace(QStringLiteral("&#174;"), QStringLiteral("(r)"));
+    text.truncate(write);
+    // The entities, one after the other, each everywhere.
+    for (const auto& [entity, character] : {std::pair<QStringView, QStringView>(u"&lt;", u"<"),
+                                            {u"&gt;", u">"},
+                                            {u"&quot;", u"\""},
+                                            {u"&amp;", u"&"},
+                                            {u"&#169;", u"(c)"},
+                                            {u"&#174;", u"(r)"}})
+        replaceWithShorter(text, entity, character);
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text.at(first) == u' ')
         ++first;
     while (last > first && text.at(last - 1) == u' ')
         --last;
-    return text.mid(first, last - first);
+    text.truncate(last);
+    text.remove(0, first);
 }
 
 QStringView clsHtmlData::textOf(const Span& span) const {
@@ -108,7 +144,8 @@ void clsHtmlData::addToken(qsizetype rawStart, qsizetype rawEnd, bool& inComment
         span.start = quint32(first);
         span.length = quint32(last - first);
     } else {
-        const QString cleaned = CleanToken(m_source.mid(rawStart, rawEnd - rawStart));
+        QString cleaned = m_source.mid(rawStart, rawEnd - rawStart);
+        cleanInPlace(cleaned);
         span.start = quint32(m_cleaned.size());
         span.length = quint32(cleaned.size());
         span.cleaned = 1;

@@ -51,6 +51,7 @@ private:
     };
     static_assert(sizeof(Span) == 8);
 
+    static void cleanInPlace(QString& text);
     void addToken(qsizetype rawStart, qsizetype rawEnd, bool& inComment, bool& inBody);
     QStringView textOf(const Span& span) const;
 

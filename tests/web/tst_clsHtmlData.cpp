@@ -32,6 +32,9 @@ private Q_SLOTS:
         QTest::newRow("entities in order, only a few")
             << u"<p>&amp;lt; &lt;&gt;&quot;&#169;&#174;&nbsp;<p>"_s
             << QStringList{u"T:<p>"_s, u"X:&lt; <>\"(c)(r)&nbsp;"_s, u"T:<p>"_s};
+        QTest::newRow("an entity made by an earlier one is decoded by a later one")
+            << u"<p>&amp;#169; &amp;amp;<p>"_s
+            << QStringList{u"T:<p>"_s, u"X:(c) &amp;"_s, u"T:<p>"_s};
         QTest::newRow("a blank-only token disappears")
             << u"<p> \t <p>"_s << QStringList{u"T:<p>"_s, u"T:<p>"_s};
         QTest::newRow("ideographic spaces survive")
