@@ -59,7 +59,8 @@ void tst_SmallWindows::connectionWindowFollowsATopmostOwner() {
 
 // A server that accepts and never answers: for five seconds the window has the program's
 // windows repainted at least every 100 ms (through the platform's event hook), then its 中止
-// button ends the download within a second, as a failed one.
+// button ends the download within a second, as a failed one; meanwhile the window behind cannot be
+// closed.
 void tst_SmallWindows::connectionWindowKeepsPaintingThroughAStallAndStops() {
     FakePlatform platform;
     LoopbackHttpServer server;
@@ -74,7 +75,11 @@ void tst_SmallWindows::connectionWindowKeepsPaintingThroughAStallAndStops() {
     QElapsedTimer timer;
     int callsBeforeStop = -1;
     qint64 pressedAt = -1;
+    bool ownerClosed = true;
     platform.onProcessEvents = [&] {
+        // A close request to the window behind is refused while the transfer runs.
+        if (ownerClosed && timer.elapsed() >= 1000)
+            ownerClosed = owner.close();
         if (pressedAt < 0 && timer.elapsed() >= 5000) {
             callsBeforeStop = platform.processEventsCalls;
             pressedAt = timer.elapsed();
@@ -93,6 +98,8 @@ void tst_SmallWindows::connectionWindowKeepsPaintingThroughAStallAndStops() {
     QCOMPARE(got, 0);
     QVERIFY(bytes.isEmpty());
     QVERIFY(pressedAt >= 0);
+    QVERIFY(!ownerClosed);
+    QVERIFY(owner.isVisible());
     QVERIFY2(callsBeforeStop >= 50, qPrintable(QString::number(callsBeforeStop)));
     QVERIFY2(stoppedAfter < 1000, qPrintable(QString::number(stoppedAfter)));
     QVERIFY(!window.isVisible());
