@@ -2,7 +2,6 @@
 
 #include "base/NumberFormat.h"
 #include "base/Platform.h"
-#include "results/ResultPictures.h"
 #include "results/clsTMultiResult.h"
 #include "results/clsTResultGrade.h"
 #include "results/clsTResultGrid.h"
@@ -10,6 +9,7 @@
 #include "singles/clsTCount.h"
 #include "widgets/CellGrid.h"
 #include "widgets/PageTurnImage.h"
+#include "widgets/ResultPictures.h"
 
 #include <QKeyEvent>
 #include <QLabel>

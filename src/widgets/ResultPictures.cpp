@@ -1,4 +1,4 @@
-#include "results/ResultPictures.h"
+#include "widgets/ResultPictures.h"
 
 #include "widgets/PaintedIconEngine.h"
 
