@@ -36,6 +36,7 @@ void clsWinInet::SetProgressClose(bool blnValue) {
 qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData, const QString&,
                                QObject*) {
     ++downloadCount;
+    m_contentType.clear(); // the page's own <meta> charset, byte-order mark or UTF-8 decide
     bytRecvData = strUrl.isEmpty() ? QByteArray() : page;
     return qint32(bytRecvData.size());
 }

@@ -1,6 +1,7 @@
 #include "web/clsHtmlGet.h"
 
 #include "base/RuntimeError.h"
+#include "web/PageText.h"
 
 clsHtmlGet::clsHtmlGet() : m_reporter(QStringLiteral("clsHtmlGet")) {}
 
@@ -68,6 +69,32 @@ qint32 clsHtmlGet::GetHttp(const QString& strUrl, const QString& strProxy, QObje
         return 0;
     m_url = strUrl;
     load(m_inet.GetHttpDataString(strUrl, strProxy, objOwnerForm, bytCode));
+    return Count();
+}
+
+bool clsHtmlGet::DownloadPage(const QString& strUrl, const QString& strProxy, QObject* objOwnerForm,
+                              QByteArray& page, QString& contentType) {
+    clear();
+    page.clear();
+    contentType.clear();
+    if (!m_inet.Connection())
+        return false;
+    m_url = strUrl;
+    try {
+        if (m_inet.GetHttpData(strUrl, page, strProxy, objOwnerForm) == 0)
+            return false;
+    } catch (const RuntimeError& e) {
+        m_reporter.runtimeError(QStringLiteral("DownloadPage"), e);
+        page.clear();
+        return false;
+    }
+    contentType = m_inet.ContentType();
+    return true;
+}
+
+qint32 clsHtmlGet::LoadPage(const QByteArray& page, const QString& contentType) {
+    clear();
+    load(PageText::decode(page, contentType));
     return Count();
 }
 

@@ -7,6 +7,7 @@
 #include "web/clsHtmlData.h"
 #include "web/clsWinInet.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,14 @@ public:
     // count, 0 when nothing arrived.
     qint32 GetHttp(const QString& strUrl, const QString& strProxy, QObject* objOwnerForm,
                    quint8 bytCode);
+    // Downloads strUrl into page and its answer's Content-Type into contentType, remembering
+    // strUrl as Url; false when nothing arrived (no connection, no body, a broken transfer).
+    bool DownloadPage(const QString& strUrl, const QString& strProxy, QObject* objOwnerForm,
+                      QByteArray& page, QString& contentType);
+    // Loads a page given as bytes, decoded by its own charset (contentType as the answer gave
+    // it, a bare charset name, or "" for a saved page); returns the token count, 0 when the
+    // bytes are not valid in that charset.
+    qint32 LoadPage(const QByteArray& page, const QString& contentType);
     // Loads a Shift_JIS file; returns the token count.
     qint32 GetFile(const QString& strPath);
     bool SaveToFile(const QString& strPath);

@@ -42,12 +42,24 @@ bool clsHtmlResult::findLabel(const PageLines& lines, qint32& lngIndex, const QS
 bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm) {
     m_result = ResultData();
     m_unpublished = false;
+    const QString url =
+        m_urlBase + NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000"));
+    m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
+                                       QStringLiteral("回 結果情報取得中 (オフィシャル)"));
+    QByteArray page;
+    QString contentType;
+    if (!m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType))
+        return false;
+    return ReadPage(lngKaisaikai, strKumi, page, contentType);
+}
+
+bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
+                             const QString& contentType) {
+    Q_UNUSED(lngKaisaikai)
+    m_result = ResultData();
+    m_unpublished = false;
     try {
-        const QString url =
-            m_urlBase + NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000"));
-        m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
-                                           QStringLiteral("回 結果情報取得中 (オフィシャル)"));
-        if (m_htmlGet.GetHttp(url, QString(), objOwnerForm, 8) == 0)
+        if (m_htmlGet.LoadPage(page, contentType) == 0)
             return false;
 
         ResultData work;

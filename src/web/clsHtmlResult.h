@@ -29,6 +29,11 @@ public:
     // Downloads and reads the result of draw lngKaisaikai (group strKumi, "" for none). A page
     // without prize table or with fewer match rows still succeeds with what it gave.
     bool GetResult(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm);
+    // Reads the result of draw lngKaisaikai (group strKumi) from a page given as bytes, with
+    // the Content-Type it came with ("" for a saved page: its own charset decides); the same
+    // reading as GetResult's after its download, with the same result and record.
+    bool ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
+                  const QString& contentType);
     ResultData Result() const { return m_result; }
 
 private:

@@ -34,13 +34,24 @@ bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi,
                                   QObject* objOwnerForm) {
     m_schedule = ScheduleData();
     m_unpublished = false;
+    const QString url = m_urlBase +
+                        NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000")) +
+                        m_productSuffix;
+    m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
+                                       QStringLiteral("回 開催情報取得中 (オフィシャル)"));
+    QByteArray page;
+    QString contentType;
+    if (!m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType))
+        return false;
+    return ReadPage(lngKaisaikai, strKumi, page, contentType);
+}
+
+bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
+                               const QString& contentType) {
+    m_schedule = ScheduleData();
+    m_unpublished = false;
     try {
-        const QString url = m_urlBase +
-                            NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000")) +
-                            m_productSuffix;
-        m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
-                                           QStringLiteral("回 開催情報取得中 (オフィシャル)"));
-        if (m_htmlGet.GetHttp(url, QString(), objOwnerForm, 8) == 0)
+        if (m_htmlGet.LoadPage(page, contentType) == 0)
             return false;
 
         ScheduleData work;

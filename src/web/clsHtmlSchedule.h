@@ -30,6 +30,11 @@ public:
     // when the page was read; completeness is the caller's to judge. A failed parse leaves an
     // empty record.
     bool GetSchedule(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm);
+    // Reads the schedule of draw lngKaisaikai (group strKumi) from a page given as bytes, with
+    // the Content-Type it came with ("" for a saved page: its own charset decides); the same
+    // reading as GetSchedule's after its download, with the same result and record.
+    bool ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
+                  const QString& contentType);
     ScheduleData Schedule() const { return m_schedule; }
 
 private:

@@ -18,14 +18,27 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QOb
     m_unpaired.clear();
     m_unpublished = false;
     blnFinal = false;
+    const QString url = m_urlBase +
+                        NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000")) +
+                        m_productSuffix;
+    m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
+                                       QStringLiteral("回 投票状況情報取得中 (オフィシャル)"));
+    QByteArray page;
+    QString contentType;
+    if (!m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType))
+        return false;
+    return ReadPage(lngKaisaikai, schedule, page, contentType, blnFinal);
+}
 
+bool clsHtmlVote::ReadPage(qint32 lngKaisaikai, const ScheduleData& schedule,
+                           const QByteArray& page, const QString& contentType, bool& blnFinal) {
+    Q_UNUSED(lngKaisaikai)
+    m_vote = VoteData();
+    m_unpaired.clear();
+    m_unpublished = false;
+    blnFinal = false;
     try {
-        const QString url = m_urlBase +
-                            NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000")) +
-                            m_productSuffix;
-        m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
-                                           QStringLiteral("回 投票状況情報取得中 (オフィシャル)"));
-        if (m_htmlGet.GetHttp(url, QString(), objOwnerForm, 8) == 0)
+        if (m_htmlGet.LoadPage(page, contentType) == 0)
             return false;
 
         VoteData work;

@@ -32,6 +32,11 @@ public:
     // true when the figures are those taken at the end of sale.
     bool GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QObject* objOwnerForm,
                  bool& blnFinal);
+    // Reads the vote status of draw lngKaisaikai from a page given as bytes, with the
+    // Content-Type it came with ("" for a saved page: its own charset decides); the same reading
+    // as GetVote's after its download, with the same result, record and blnFinal.
+    bool ReadPage(qint32 lngKaisaikai, const ScheduleData& schedule, const QByteArray& page,
+                  const QString& contentType, bool& blnFinal);
     VoteData Vote() const { return m_vote; }
     // The mini BIG matches (1 to 9) of the last page read that found no toto match with their
     // home and away team; they have no figures.

@@ -193,6 +193,7 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
         addLine(m_progressDialogMessage);
 
     qint32 count = 0;
+    m_contentType.clear();
     std::unique_ptr<CURL, CurlEasyDeleter> handle(curlReady() ? curl_easy_init() : nullptr);
     if (handle) {
         CURL* curl = handle.get();
@@ -249,6 +250,10 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
                 extendLine(QStringLiteral("."));
             extendLine(QStringLiteral("."));
             count = qint32(transfer.body.size());
+            const char* contentType = nullptr;
+            if (curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &contentType) == CURLE_OK &&
+                contentType != nullptr)
+                m_contentType = QString::fromLatin1(contentType);
             addLine(QStringLiteral("[コネクション終了]"));
         }
         bytRecvData = count > 0 ? std::move(transfer.body) : QByteArray();

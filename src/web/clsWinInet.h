@@ -50,6 +50,9 @@ public:
     qint32 GetHttpData(const QString& strUrl, QByteArray& bytRecvData, const QString& strProxy,
                        QObject* objOwnerForm);
 
+    // The Content-Type of the last download's answer ("" when it named none or nothing arrived).
+    const QString& ContentType() const { return m_contentType; }
+
     // For tests: the receive timeout of every client, in milliseconds (0 restores 30 s).
     static void SetReceiveTimeoutForTests(qint32 lngMilliseconds);
     // For tests: the overall transfer time limit, in milliseconds (0 restores the constant).
@@ -70,5 +73,6 @@ private:
     bool m_progressOpen = true;
     bool m_progressClose = true;
     QString m_progressDialogMessage;
+    QString m_contentType;
     ErrorReporter m_reporter;
 };

@@ -104,10 +104,12 @@ bool answerFault(QTcpSocket* socket, const QByteArray& target,
 }
 
 void answer(QTcpSocket* socket, const LoopbackHttpServer::Route& route) {
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) + ' ' +
-                      reasonPhrase(route.status) + "\r\nContent-Type: text/html; charset=UTF-8" +
-                      "\r\nContent-Length: " + QByteArray::number(route.body.size()) +
-                      "\r\nConnection: close\r\n\r\n";
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(route.status) + ' ' + reasonPhrase(route.status) + "\r\n";
+    if (!route.contentType.isEmpty())
+        head += "Content-Type: " + route.contentType + "\r\n";
+    head += "Content-Length: " + QByteArray::number(route.body.size()) +
+            "\r\nConnection: close\r\n\r\n";
     if (route.stallAfterBytes < 0) {
         socket->write(head + route.body);
         socket->disconnectFromHost();

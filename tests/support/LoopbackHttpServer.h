@@ -61,6 +61,8 @@ public:
         int stallMs = 0;
         Fault fault = Fault::None;
         int trickleMs = 0;
+        // The Content-Type header of an answer without fault; none is sent when it is "".
+        QByteArray contentType = "text/html; charset=UTF-8";
     };
     void setRoute(const QString& path, const Route& route);
 

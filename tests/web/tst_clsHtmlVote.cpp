@@ -1,3 +1,4 @@
+#include "base/ShiftJis.h"
 #include "support/WebTestFixture.h"
 #include "web/clsHtmlVote.h"
 
@@ -81,6 +82,34 @@ private Q_SLOTS:
         QCOMPARE(votesOf(reader.Vote().Matches[2]), u"0(0) 0(0) 0(0)"_s);
         QCOMPARE(votesOf(reader.Vote().Matches[8]), votesOf(reader.Vote().Matches[0]));
         QCOMPARE(reader.Unpaired(), QList<qint32>{3});
+    }
+
+    // The download path and a page given as bytes read the same page the same way, whatever
+    // charset it is written in, as long as something names it.
+    void thePageIsDecodedByItsOwnCharset() {
+        m_web->site.serveVote(u"1234"_s, page().toUtf8());
+        clsHtmlVote reader;
+        bool final = false;
+        QVERIFY(reader.GetVote(1234, OfficialSite::schedule1234(), nullptr, final));
+        const VoteData expected = reader.Vote();
+        const QByteArray sjis = ShiftJis::encode(page());
+
+        LoopbackHttpServer::Route route;
+        route.body = sjis;
+        route.contentType = "text/html; charset=Shift_JIS";
+        m_web->site.serveVote(u"1234"_s, route);
+        QVERIFY(reader.GetVote(1234, OfficialSite::schedule1234(), nullptr, final));
+        QCOMPARE(reader.Vote(), expected);
+
+        const QByteArray saved = "<meta charset=\"Shift_JIS\">" + sjis;
+        QVERIFY(reader.ReadPage(1234, OfficialSite::schedule1234(), saved, QString(), final));
+        QVERIFY(final);
+        QCOMPARE(reader.Vote(), expected);
+        // Declared as UTF-8, the same bytes are no page.
+        QVERIFY(!reader.ReadPage(1234, OfficialSite::schedule1234(), sjis,
+                                 u"text/html; charset=UTF-8"_s, final));
+        QCOMPARE(reader.Vote(), VoteData());
+        QVERIFY(!reader.Unpublished());
     }
 
     void unpublished_data() {
