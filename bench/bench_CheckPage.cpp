@@ -2,6 +2,7 @@
 // platform, the Qt progress window included: the switch to the page, a reveal, a click in the
 // result-mark table and a page turn, each with the repaint of what it changed.
 #include "BenchLists.h"
+#include "app/CheckPage.h"
 #include "app/QtPlatform.h"
 #include "app/frmMain.h"
 #include "drawdata/ResultData.h"
@@ -82,7 +83,9 @@ struct CheckPageBench {
         window.show();
         window.setSingleList(millionSingles());
     }
-    clsTResult* view() const { return window.resultView(); }
+    clsTResult* view() const {
+        return window.findChild<CheckPage*>(QStringLiteral("picMain_2"))->resultView();
+    }
     void press(QWidget* target, const QPoint& at) {
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), target->mapToGlobal(QPointF(at)),
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);

@@ -70,7 +70,7 @@ void BM_PageTurn(benchmark::State& state) {
 BENCHMARK(BM_PageTurn)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_MarkChange(benchmark::State& state) {
-    window().window->singleView()->MovePage(500);
+    window().singlesPage()->singleView()->MovePage(500);
     MarkAreaWidget* marks = area();
     int mark = 1;
     for (auto _ : state) {
@@ -92,7 +92,7 @@ BENCHMARK(BM_Add)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_DeleteTenSelected(benchmark::State& state) {
     MainWindowFixture& f = window();
-    clsTSingle* view = f.window->singleView();
+    clsTSingle* view = f.singlesPage()->singleView();
     MarkAreaWidget* marks = area();
     for (auto _ : state) {
         view->MovePage(1234);

@@ -2,49 +2,75 @@
 
 #include <QWidget>
 
+class clsTGame;
+class clsTResult;
+class clsTResultCheck;
 class PageBar;
 class QCheckBox;
+class QMenu;
 class QPushButton;
+class SingleList;
+struct ResultData;
+struct ScheduleData;
+struct VoteData;
 
-// The check page (チェック): its buttons, check box and page bar, and the host areas in which
-// the game panel and the result views draw. The buttons are announced as signals; the window
+// The check page (チェック): its buttons, check box and page bar, and its views (the game panel,
+// the result-mark table, the result grid, the grade table and the confirmed prizes), which check
+// the single list against the result marks. The buttons are announced as signals; the window
 // decides what they do.
 class CheckPage : public QWidget {
     Q_OBJECT
 
 public:
-    // Where the game panel and the result views draw; fixed for the page's life.
-    // The match rows of the game panel, the result-mark table and the result grid line up.
-    struct ViewHosts {
-        QWidget* game;        // the nine matches with their votes
-        QWidget* resultMarks; // the result marks per match
-        QWidget* resultGrid;  // the singles with their hits and grades
-        QWidget* counts;      // the composition counts, laid over the result grid when shown
-        QWidget* gradeTable;  // singles per grade
-        QWidget* confirmed;   // the confirmed prize table
-        PageBar* pageBar;
-    };
+    CheckPage(SingleList& list, QWidget* parent = nullptr);
 
-    explicit CheckPage(QWidget* parent = nullptr);
+    // The draw's matches, votes and result, and the list checked against it.
+    void showDraw(qint32 kaisaikai, const QString& kumi, const ScheduleData& schedule,
+                  const VoteData& vote, const ResultData& result);
+    // The next hidden result, or all of them.
+    void showNextResult();
+    void showAllResults();
+    // The list in the order of its grades; false when there is nothing to sort.
+    bool sortByHits(bool ascending);
+    // Counts or percentages in the counts panel.
+    void setPercent(bool on);
 
-    const ViewHosts& viewHosts() const { return m_hosts; }
     // 「常に全ての結果を表示する」
-    bool showAllResults() const;
-    void setShowAllResults(bool on);
-    // The two reveal buttons, enabled while some results are still hidden.
-    void setRevealButtonsEnabled(bool enabled);
+    bool showAllAlways() const;
+    void setShowAllAlways(bool on);
     // The page in the button-face colour, its panels in the inner-panel grey.
     void applyColourScheme();
+
+    // The checking state: hits, grades, counts and the result marks.
+    const clsTResultCheck& resultCheck() const;
+    clsTResult* resultView() const { return m_result; }
+    clsTGame* gamePanel() const { return m_game; }
+    // The result-mark table's pop-up menu, whose only item is 「中止」.
+    QMenu* resultMarkPopup() const { return m_popup7; }
 
 Q_SIGNALS:
     void showNextClicked();
     void showAllClicked();
     void sortByHitsClicked();
+    // The result marks or the list changed and every single was checked again.
+    void Checked();
 
 private:
+    struct ViewHosts;
+    void createViews(const ViewHosts& hosts);
+    void followList();
+    void checkSingles();
+    // The two reveal buttons, enabled while some results of a downloaded result are hidden.
+    void applyRevealRule();
+
+    SingleList& m_singleList;
     QWidget* m_base;
     QPushButton* m_showNext;
     QPushButton* m_showAll;
     QCheckBox* m_showAllAlways;
-    ViewHosts m_hosts{};
+    PageBar* m_pageBar;
+    clsTGame* m_game = nullptr;
+    clsTResult* m_result = nullptr;
+    QMenu* m_popup7 = nullptr;
+    bool m_resultLoaded = false;
 };

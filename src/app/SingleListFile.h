@@ -1,53 +1,46 @@
 #pragma once
 
 #include <QString>
-#include <span>
-#include <vector>
 
+class SingleList;
 class QWidget;
 
-// The CSV file behind the main window's single list: which file is current, whether the list
-// changed since it was last opened, saved or cleared, and the open and save dialogs and the
-// unsaved-changes question of the file commands. Loading and saving mark the window busy through
-// the flag it is given.
+// The file and clipboard commands of the single list: the open and save dialogs, reading a CSV
+// file or the clipboard's text into the list and writing the list to a file or the clipboard,
+// and the unsaved-changes question. The list document keeps which file is current and whether
+// it changed; loading and saving mark it busy.
 class SingleListFile {
 public:
-    SingleListFile(QWidget* owner, bool& busy);
+    SingleListFile(QWidget* owner, SingleList& list);
 
     // The folder the dialogs start in.
     void setFolder(const QString& folder) { m_folder = folder; }
 
-    // Full path of the file last opened or saved; empty for a new list.
-    const QString& currentFile() const { return m_currentFile; }
-    bool isChanged() const { return m_changed; }
-    // The list differs from the file: every edit, sort, duplicate removal and import.
-    void markChanged() { m_changed = true; }
-    // A new list: no current file, nothing changed.
-    void clear();
-    // A list that no file holds yet (an import): no current file, changed.
-    void detach();
-
     // The open dialog's answer with the extension "csv" ensured; empty when cancelled.
     QString askOpenPath(const QString& suggestedName) const;
-    // Reads the file into `singles` (the valid singles only). On success the file becomes
-    // current and the list unchanged; a failure has been reported, leaves `singles` as it was
+    // Reads the file into the list (the valid singles only). On success the file becomes
+    // current and the list unchanged; a failure has been reported and leaves the list as it was
     // and no file current.
-    bool load(const QString& path, std::vector<qint32>& singles);
+    bool load(const QString& path);
     // Writes to the current file, or runs Save as without one. True when saved.
-    bool save(std::span<const qint32> singles, const QString& suggestedName);
+    bool save(const QString& suggestedName);
     // Asks for a file and writes to it; the file becomes current only when the save succeeded.
     // True when saved; false when cancelled or failed.
-    bool saveAs(std::span<const qint32> singles, const QString& suggestedName);
+    bool saveAs(const QString& suggestedName);
     // Before a command drops the list: a changed, non-empty list is offered for saving (Yes
     // saves, No drops it, Cancel keeps it). True when the command may go on.
-    bool mayDrop(std::span<const qint32> singles, const QString& suggestedName);
+    bool mayDrop(const QString& suggestedName);
+    // The list as text on the clipboard, in the layout `index` of clsTClipboard.
+    void exportText(int index) const;
+    // The singles of the clipboard's text (clsTClipImport's `index`) in place of the list, after
+    // the unsaved-changes question; the list is then in no file. The number of singles taken,
+    // 0 when none were or the user kept the old list.
+    qint32 importText(int index, const QString& suggestedName);
 
 private:
-    bool writeTo(const QString& path, std::span<const qint32> singles);
+    bool writeTo(const QString& path);
 
     QWidget* m_owner;
-    bool& m_busy;
+    SingleList& m_list;
     QString m_folder;
-    QString m_currentFile;
-    bool m_changed = false;
 };

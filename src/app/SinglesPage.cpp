@@ -2,6 +2,12 @@
 
 #include "app/PageBar.h"
 #include "app/PageParts.h"
+#include "singles/MarkAreaLayout.h"
+#include "singles/SingleList.h"
+#include "singles/clsTSingle.h"
+#include "singles/clsTSingleDraw.h"
+#include "singles/clsTSingleGame.h"
+#include "widgets/PageTurnImage.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +15,7 @@
 
 using namespace PageParts;
 
-SinglesPage::SinglesPage(QWidget* parent) : QWidget(parent) {
+SinglesPage::SinglesPage(SingleList& list, QWidget* parent) : QWidget(parent), m_singleList(list) {
     setObjectName(QStringLiteral("picMain_1"));
     m_comment = label(this,
                       QStringLiteral("　推定金額とは、もしtotoであった場合の推定金額を計算して"
@@ -22,10 +28,10 @@ SinglesPage::SinglesPage(QWidget* parent) : QWidget(parent) {
     // The match list and the counts begin one header above the first row of marks, so that
     // their match rows stand beside the marks; the summary's first single column under the first
     // column of marks.
-    m_hosts.matchList = hostArea(m_base, QStringLiteral("picSGame"), QRect(6, 12, 172, 266));
-    m_hosts.marks = hostArea(m_base, QStringLiteral("picSingle"), QRect(184, 6, 536, 272));
-    m_hosts.counts = hostArea(m_base, QStringLiteral("picCount"), QRect(726, 12, 184, 266));
-    m_hosts.summary = hostArea(m_base, QStringLiteral("picSList"), QRect(75, 290, 640, 146));
+    QWidget* matchList = hostArea(m_base, QStringLiteral("picSGame"), QRect(6, 12, 172, 266));
+    QWidget* marks = hostArea(m_base, QStringLiteral("picSingle"), QRect(184, 6, 536, 272));
+    QWidget* counts = hostArea(m_base, QStringLiteral("picCount"), QRect(726, 12, 184, 266));
+    QWidget* summary = hostArea(m_base, QStringLiteral("picSList"), QRect(75, 290, 640, 146));
 
     QPushButton* addByMarks = button(m_base, QStringLiteral("数値で追加"), QRect(726, 300, 180, 30),
                                      QStringLiteral("cmdSingleAdd2"));
@@ -40,12 +46,82 @@ SinglesPage::SinglesPage(QWidget* parent) : QWidget(parent) {
     connect(add, &QPushButton::clicked, this, &SinglesPage::addClicked);
     connect(remove, &QPushButton::clicked, this, &SinglesPage::deleteClicked);
 
-    m_hosts.pageBar = new PageBar(QStringLiteral("Single"), this);
-    m_hosts.pageBar->setGeometry(8, 596, 916, 32);
+    m_pageBar = new PageBar(QStringLiteral("Single"), this);
+    m_pageBar->setGeometry(8, 596, 916, 32);
+    createViews(matchList, marks, counts, summary);
+    followList();
+}
+
+void SinglesPage::createViews(QWidget* matchList, QWidget* marks, QWidget* counts,
+                              QWidget* summary) {
+    m_matchList = new clsTSingleGame(this);
+    // Match rows as high as the rows of marks beside them.
+    m_matchList->Initialize(matchList, MarkAreaLayout::RowPitch);
+    m_single = new clsTSingle(this);
+    m_single->Initialize(marks, counts, summary);
+    m_single->setSingleCountLabel(m_pageBar->countLabel());
+    m_single->setPageLabel(m_pageBar->pageLabel());
+    m_single->setMovePreviousImage(m_pageBar->previousImage());
+    m_single->setMoveNextImage(m_pageBar->nextImage());
+    m_single->setMovePreviousImageDisable(PageTurnImage::picture(PageTurnImage::Previous, false));
+    m_single->setMoveNextImageDisable(PageTurnImage::picture(PageTurnImage::Next, false));
+}
+
+// The view reports every edit; the list announces it back, and the view shows what the list
+// holds (a deletion takes the new last page from the answering SetSingle).
+void SinglesPage::followList() {
+    connect(m_single, &clsTSingle::ChangeValue, &m_singleList, &SingleList::setSingle);
+    connect(m_single, &clsTSingle::ChangeCount, this,
+            [this](qint32 count, const std::vector<qint32>& singles) {
+                m_singleList.edit(std::vector<qint32>(singles.begin(), singles.begin() + count),
+                                  m_single->Frame());
+            });
+    connect(m_single, &clsTSingle::ChangeFrame, &m_singleList, &SingleList::setFrame);
+    connect(m_single, &clsTSingle::ChangeLock, m_single, &clsTSingle::setEditLock);
+    // A hidden page is brought up to date when it is shown.
+    connect(&m_singleList, &SingleList::singlesReplaced, this, [this] {
+        if (isVisible())
+            m_single->SetSingle(m_singleList.count(), m_singleList.singles());
+    });
+    connect(&m_singleList, &SingleList::frameChanged, this,
+            [this] { m_single->SetSingleFrame(m_singleList.frame(), CountFlags{}); });
+}
+
+void SinglesPage::showDraw(const ScheduleData& schedule, const VoteData& vote) {
+    m_matchList->SetScheduleData(schedule);
+    m_single->SetVoteData(vote);
+    m_single->SetSingle(m_singleList.count(), m_singleList.singles());
+    m_single->MovePage(0);
+    m_single->SetSingleFrame(m_singleList.frame(), CountFlags{});
+    m_single->MovePage(0);
+}
+
+void SinglesPage::focusMarks() {
+    m_single->draw()->area()->setFocus();
+}
+
+void SinglesPage::setPercent(bool on) {
+    m_single->setSinglePercent(on);
+}
+
+void SinglesPage::selectAll(bool on) {
+    m_single->SetAllSelect(on);
+}
+
+void SinglesPage::addSingle() {
+    m_single->Add();
+}
+
+void SinglesPage::addMarks(const QString& strMarks) {
+    m_single->AddEx(strMarks);
+}
+
+void SinglesPage::deleteSelected() {
+    m_single->SelectDelete();
 }
 
 void SinglesPage::applyColourScheme() {
     setBackground(this, QApplication::palette().color(QPalette::Button));
-    for (QWidget* inner : {m_base, m_comment, static_cast<QWidget*>(m_hosts.pageBar)})
+    for (QWidget* inner : {m_base, m_comment, static_cast<QWidget*>(m_pageBar)})
         setBackground(inner, InnerPanel);
 }

@@ -2,29 +2,40 @@
 
 #include <QWidget>
 
+class clsTSingle;
+class clsTSingleGame;
 class PageBar;
+class SingleList;
+struct ScheduleData;
+struct VoteData;
 
-// The singles page (シングル): its comment, buttons and page bar, and the host areas in which
-// the single view draws the match list, the marks, the composition counts and the summary.
-// The buttons are announced as signals; the window decides what they do.
+// The singles page (シングル): its comment, buttons and page bar, and its views (the match
+// list, the marks, the composition counts and the summary), which show the single list and
+// write the user's edits to it. The buttons are announced as signals; the window decides what
+// they do.
 class SinglesPage : public QWidget {
     Q_OBJECT
 
 public:
-    // Where the single view and its parts draw; fixed for the page's life.
-    struct ViewHosts {
-        QWidget* matchList; // the nine matches beside the marks
-        QWidget* marks;     // ten singles of the current view page
-        QWidget* counts;    // composition counts per match
-        QWidget* summary;   // estimates and popularity of the shown singles
-        PageBar* pageBar;
-    };
+    SinglesPage(SingleList& list, QWidget* parent = nullptr);
 
-    explicit SinglesPage(QWidget* parent = nullptr);
-
-    const ViewHosts& viewHosts() const { return m_hosts; }
+    // The list from its first page, with the draw's matches and votes.
+    void showDraw(const ScheduleData& schedule, const VoteData& vote);
+    // The keyboard works the singles at once.
+    void focusMarks();
+    // Counts or percentages in the counts panel.
+    void setPercent(bool on);
+    // The Edit menu's commands on the list as shown.
+    void selectAll(bool on);
+    void addSingle();
+    // strMarks: nine characters 0, 1 or 2, as 数値で追加 gives them.
+    void addMarks(const QString& strMarks);
+    void deleteSelected();
     // The page in the button-face colour, its panels in the inner-panel grey.
     void applyColourScheme();
+
+    clsTSingle* singleView() const { return m_single; }
+    clsTSingleGame* matchList() const { return m_matchList; }
 
 Q_SIGNALS:
     void addClicked();
@@ -33,7 +44,13 @@ Q_SIGNALS:
     void deleteClicked();
 
 private:
+    void createViews(QWidget* matchList, QWidget* marks, QWidget* counts, QWidget* summary);
+    void followList();
+
+    SingleList& m_singleList;
     QWidget* m_base;
     QWidget* m_comment;
-    ViewHosts m_hosts{};
+    PageBar* m_pageBar;
+    clsTSingle* m_single = nullptr;
+    clsTSingleGame* m_matchList = nullptr;
 };

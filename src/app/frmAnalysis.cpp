@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisTexts.h"
 #include "base/RuntimeError.h"
+#include "singles/SingleList.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -168,7 +169,20 @@ void frmAnalysis::SetResultMarks(const ResultMarks& marks) {
     inputChanged();
 }
 
+void frmAnalysis::FollowList(const SingleList& list) {
+    m_list = &list;
+    const auto follow = [this] {
+        if (isVisible())
+            SetSingle(m_list->singles());
+    };
+    connect(&list, &SingleList::singlesReplaced, this, follow);
+    connect(&list, &SingleList::singleChanged, this, follow);
+}
+
 void frmAnalysis::showEvent(QShowEvent* event) {
+    // A hidden window was not kept up to date: the list may have changed since.
+    if (m_list != nullptr && !event->spontaneous())
+        SetSingle(m_list->singles());
     QWidget::showEvent(event);
     if (m_stale && !m_worker)
         startComputation();

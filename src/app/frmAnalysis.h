@@ -11,6 +11,7 @@
 #include <vector>
 
 class QChartView;
+class SingleList;
 class QLabel;
 class QTableWidget;
 class QThread;
@@ -27,6 +28,9 @@ public:
     ~frmAnalysis() override;
 
     void SetSingle(const std::vector<qint32>& singles);
+    // From now on the window shows this list: every change while it is open, the list as it is
+    // when it is shown again.
+    void FollowList(const SingleList& list);
     void SetDrawData(qint32 lngKaisaikai, const ScheduleData& schedule, const VoteData& vote);
     void SetResultMarks(const ResultMarks& marks);
 
@@ -60,6 +64,7 @@ private:
     void showCharts(const ListFigures& figures);
     QString matchCaption(int k) const;
 
+    const SingleList* m_list = nullptr;
     std::vector<qint32> m_singles;
     qint32 m_kaisaikai = 0;
     ScheduleData m_schedule;

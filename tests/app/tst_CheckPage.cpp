@@ -1,4 +1,5 @@
 #include "analysis/ListAnalysis.h"
+#include "app/CheckPage.h"
 #include "app/MainMenus.h"
 #include "app/clsTMain.h"
 #include "app/frmAnalysis.h"
@@ -13,6 +14,7 @@
 #include "results/clsTResultGrid.h"
 #include "results/clsTResultKakutei.h"
 #include "singles/SingleCodec.h"
+#include "singles/SingleList.h"
 #include "singles/clsTCount.h"
 #include "support/FakePlatform.h"
 #include "support/ObjectLookup.h"
@@ -66,7 +68,8 @@ struct Fixture {
     template <typename T> T* widget(const QString& name) const {
         return namedChild<T>(window.get(), name);
     }
-    clsTResult* view() const { return window->resultView(); }
+    CheckPage* page() const { return widget<CheckPage>(QStringLiteral("picMain_2")); }
+    clsTResult* view() const { return page()->resultView(); }
     CellGrid* marks() const { return view()->multiResult()->grid(); }
     CellGrid* cells() const { return view()->resultGrid()->grid(); }
     CellGrid* grades() const { return view()->gradeTable()->grid(); }
@@ -119,11 +122,11 @@ void tst_CheckPage::anEveningOfADraw() {
     QCOMPARE(f.gradeCount(1), QStringLiteral("3"));
     QVERIFY(!f.next()->isEnabled());
     QVERIFY(!f.all()->isEnabled());
-    const CellGrid* game = f.window->gamePanel()->mainGrid();
+    const CellGrid* game = f.page()->gamePanel()->mainGrid();
     QCOMPARE(game->cell(4, 2).caption, f.window->currentDraw()->Schedule().Matches[0].Home);
     QVERIFY2(game->cell(6, 1).caption.startsWith(QStringLiteral("投票 2021/")),
              qPrintable(game->cell(6, 1).caption));
-    QVERIFY(f.window->gamePanel()->graphs()->graph(1)->isVisible());
+    QVERIFY(f.page()->gamePanel()->graphs()->graph(1)->isVisible());
     QCOMPARE(f.widget<QLabel>(QStringLiteral("lblResultCount"))->text(), QStringLiteral("3"));
     QCOMPARE(f.widget<QLabel>(QStringLiteral("lblResultPage"))->text(), QStringLiteral("1／1"));
 
@@ -172,7 +175,7 @@ void tst_CheckPage::anEveningOfADraw() {
     // All nine decided: the confirmed table shows the draw's prizes.
     QVERIFY(f.kakutei()->cell(2, 2).caption.endsWith(u' '));
     QVERIFY(!f.kakutei()->cell(2, 2).caption.startsWith(u'0'));
-    const auto& counts = f.window->resultCheck().GradeCounts();
+    const auto& counts = f.page()->resultCheck().GradeCounts();
     QCOMPARE(f.kakutei()->cell(5, 5).caption,
              QString::number(counts[0] + counts[1] + counts[2]) + u' ');
 }
@@ -181,7 +184,7 @@ void tst_CheckPage::popupCancelsAMatch() {
     Fixture f;
     f.window->setSingleList({single("000000000")});
     f.window->ShowPage(2);
-    QMenu* popup = f.window->resultMarkPopup();
+    QMenu* popup = f.page()->resultMarkPopup();
     QCOMPARE(popup->objectName(), QStringLiteral("mnuPopup7"));
     QCOMPARE(popup->actions().size(), 1);
     QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("中止"));
@@ -192,7 +195,7 @@ void tst_CheckPage::popupCancelsAMatch() {
     for (int column = 1; column <= 3; ++column)
         QCOMPARE(f.marks()->cell(column, 6).caption, QStringLiteral("－"));
     QCOMPARE(f.cells()->cell(1, 6).backColor, QColor(255, 255, 0));
-    QCOMPARE(f.window->resultCheck().Marks()[0][4], quint8(3));
+    QCOMPARE(f.page()->resultCheck().Marks()[0][4], quint8(3));
     QVERIFY(QFile::exists(f.tempFile()));
 }
 
@@ -238,7 +241,7 @@ void tst_CheckPage::countsPanelComesBackFromTheVotes() {
     f.window->setSingleList({single("000000000"), single("111111111")});
     f.window->ShowPage(2);
     QVERIFY(!f.view()->CountVisible());
-    QTest::mouseClick(f.window->gamePanel()->graphs()->graph(3), Qt::LeftButton);
+    QTest::mouseClick(f.page()->gamePanel()->graphs()->graph(3), Qt::LeftButton);
     QVERIFY(f.view()->CountVisible());
     const clsTCount* counts = f.view()->counts();
     QCOMPARE(counts->Value(), f.window->singleFrame());
@@ -256,7 +259,7 @@ void tst_CheckPage::longListShowsItsProgress() {
     f.window->setSingleList(list);
     f.platform.progress.clear();
     f.window->ShowPage(2);
-    QVERIFY(!f.window->isBusy());
+    QVERIFY(!f.window->singleList().isBusy());
     const auto found =
         std::find_if(f.platform.progress.begin(), f.platform.progress.end(), [](const auto& p) {
             return p.message == QStringLiteral("シングル構成の解析中");
@@ -276,7 +279,7 @@ void tst_CheckPage::newListEmptiesThePage() {
     f.window->ShowPage(2);
     f.clickMark(1, 0);
     f.widget<QAction>(QStringLiteral("mnuFile_New"))->trigger();
-    QCOMPARE(f.window->resultCheck().SingleCount(), 0);
+    QCOMPARE(f.page()->resultCheck().SingleCount(), 0);
     QCOMPARE(f.cells()->cell(1, 2).caption, QString());
     QCOMPARE(f.gradeCount(1), QStringLiteral("0"));
     QCOMPARE(f.marks()->cell(1, 2).caption, QString());

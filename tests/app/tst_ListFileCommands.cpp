@@ -141,7 +141,7 @@ void tst_ListFileCommands::failedSaveKeepsTheCurrentFile() {
     QVERIFY(!report.overProgress);
     QCOMPARE(f.window->currentFile(), path);
     QCOMPARE(f.window->windowTitle(), title(QStringLiteral("mine.csv")));
-    QVERIFY(!f.window->isBusy());
+    QVERIFY(!f.window->singleList().isBusy());
     // The list is still unsaved: closing asks.
     f.platform.choices = {Answer::Cancel};
     QVERIFY(!f.window->close());
@@ -313,7 +313,7 @@ void tst_ListFileCommands::busyWindowIgnoresListCommands() {
     dialogs.opened = 0;
     f.platform.clearMessages();
 
-    f.window->setBusy(true);
+    f.window->singleList().setBusy(true);
     const MainMenus& menus = f.window->menus();
     for (QAction* command :
          {menus.fileNew, menus.fileOpen, menus.fileSave, menus.fileSaveAs, menus.sortEstimate[0],
@@ -323,7 +323,7 @@ void tst_ListFileCommands::busyWindowIgnoresListCommands() {
     for (const char16_t* button :
          {u"cmdSortResult", u"cmdResultViewNext", u"cmdResultViewAll", u"cmdSingleAdd2"})
         f.widget<QPushButton>(QString::fromUtf16(button))->click();
-    f.window->setBusy(false);
+    f.window->singleList().setBusy(false);
 
     QCOMPARE(f.window->singles(), before);
     QVERIFY2(f.platform.messages.isEmpty(), qPrintable(f.platform.texts().join(u'|')));

@@ -148,6 +148,7 @@ private Q_SLOTS:
     void deleteAsksAndNeedsASelection();
     void markClicksChangeListFrameAndSummary();
     void clickingTheChosenMarkAgain();
+    void markChangeAfterTheListShrankIsIgnored();
     void countLabelGroupsThousands();
     void keyboardWorksTheSingles();
     void editMenuSelectsAllAndNone();
@@ -189,8 +190,8 @@ void tst_SinglesPage::eleventhSingleOpensPageTwo() {
     QVERIFY(f.startOnSingles(numbered(10)));
     QCOMPARE(f.pageText(), QStringLiteral("1／1"));
     QCOMPARE(f.area()->number(9), 10);
-    QSignalSpy counts(f.window->singleView(), &clsTSingle::ChangeCount);
-    QSignalSpy frames(f.window->singleView(), &clsTSingle::ChangeFrame);
+    QSignalSpy counts(f.singlesPage()->singleView(), &clsTSingle::ChangeCount);
+    QSignalSpy frames(f.singlesPage()->singleView(), &clsTSingle::ChangeFrame);
     QTest::mouseClick(f.button(QStringLiteral("cmdSingleAdd")), Qt::LeftButton);
     QCOMPARE(counts.count(), 1);
     QCOMPARE(frames.count(), 1);
@@ -212,7 +213,7 @@ void tst_SinglesPage::pageTurnersStayInRange() {
     // Previous on the first page stays there and draws it again.
     f.area()->setNumber(0, 0, false);
     QTest::mouseClick(f.previous(), Qt::LeftButton);
-    QCOMPARE(f.window->singleView()->Page(), 0);
+    QCOMPARE(f.singlesPage()->singleView()->Page(), 0);
     QCOMPARE(f.pageText(), QStringLiteral("1／3"));
     QCOMPARE(f.area()->number(0), 1);
     QVERIFY(showsDisabled(f.previous(), PageTurnImage::Previous));
@@ -241,7 +242,7 @@ void tst_SinglesPage::deletingTheLastPageOfThree() {
     SinglesPageFixture f;
     const std::vector<qint32> list = numbered(25);
     QVERIFY(f.startOnSingles(list));
-    f.window->singleView()->MovePageLast();
+    f.singlesPage()->singleView()->MovePageLast();
     for (int column = 0; column < 5; ++column)
         f.clickNumber(column);
     f.clickNumber(7); // an empty column selects nothing
@@ -256,7 +257,7 @@ void tst_SinglesPage::deletingTheLastPageOfThree() {
     QCOMPARE(f.window->singleFrame(), f.recounted());
     // The deletion cleared the selection.
     for (qint32 i = 0; i < 20; ++i)
-        QVERIFY(!f.window->singleView()->Selected(i));
+        QVERIFY(!f.singlesPage()->singleView()->Selected(i));
 }
 
 void tst_SinglesPage::deleteAsksAndNeedsASelection() {
@@ -293,7 +294,7 @@ void tst_SinglesPage::markClicksChangeListFrameAndSummary() {
     SinglesPageFixture f;
     QVERIFY(f.startOnSingles(numbered(14)));
     QTest::mouseClick(f.next(), Qt::LeftButton);
-    QSignalSpy values(f.window->singleView(), &clsTSingle::ChangeValue);
+    QSignalSpy values(f.singlesPage()->singleView(), &clsTSingle::ChangeValue);
     // Column 2 of page 2 is position 12: match 4 becomes mark 1, match 9 mark 2.
     f.clickCell(2, 1, 3);
     f.clickCell(2, 2, 8);
@@ -315,12 +316,22 @@ void tst_SinglesPage::markClicksChangeListFrameAndSummary() {
              QString::number(f.window->singleFrame()[2][8]).rightJustified(7, u' '));
 }
 
+// A mark change still on its way when a load has just emptied the list.
+void tst_SinglesPage::markChangeAfterTheListShrankIsIgnored() {
+    SinglesPageFixture f;
+    QVERIFY(f.startOnSingles(numbered(14)));
+    f.window->setSingleList({7});
+    Q_EMIT f.singlesPage()->singleView()->ChangeValue(12, 5);
+    QCOMPARE(f.window->singles(), std::vector<qint32>{7});
+    QVERIFY(!f.window->singleList().isChanged());
+}
+
 void tst_SinglesPage::clickingTheChosenMarkAgain() {
     SinglesPageFixture f;
     QVERIFY(f.startOnSingles({14383}));
     const SingleFrame before = f.window->singleFrame();
-    QSignalSpy values(f.window->singleView(), &clsTSingle::ChangeValue);
-    QSignalSpy frames(f.window->singleView(), &clsTSingle::ChangeFrame);
+    QSignalSpy values(f.singlesPage()->singleView(), &clsTSingle::ChangeValue);
+    QSignalSpy frames(f.singlesPage()->singleView(), &clsTSingle::ChangeFrame);
     f.clickCell(0, 1, 0); // 102102102: match 1 already carries mark 1
     QCOMPARE(values.count(), 1);
     QCOMPARE(values.at(0), (QList<QVariant>{0, 14383}));
@@ -334,7 +345,7 @@ void tst_SinglesPage::countLabelGroupsThousands() {
     QVERIFY(f.startOnSingles(std::vector<qint32>(1234, 0)));
     QCOMPARE(f.countText(), QStringLiteral("1,234"));
     QCOMPARE(f.pageText(), QStringLiteral("1／124"));
-    f.window->singleView()->MovePageLast();
+    f.singlesPage()->singleView()->MovePageLast();
     QCOMPARE(f.area()->number(3), 1234);
     QCOMPARE(f.area()->number(4), 0);
 }
@@ -354,7 +365,7 @@ void tst_SinglesPage::keyboardWorksTheSingles() {
     QCOMPARE(f.window->singleFrame(), f.recounted());
 
     QTest::keyClick(area, Qt::Key_Space);
-    QVERIFY(f.window->singleView()->Selected(1));
+    QVERIFY(f.singlesPage()->singleView()->Selected(1));
     QVERIFY(area->isSelected(1));
     f.platform.answers = {true};
     QTest::keyClick(area, Qt::Key_Delete);
@@ -386,11 +397,11 @@ void tst_SinglesPage::editMenuSelectsAllAndNone() {
     QVERIFY(f.startOnSingles(numbered(13)));
     f.window->menus().selectAll->trigger();
     for (qint32 i = 0; i < 13; ++i)
-        QVERIFY(f.window->singleView()->Selected(i));
+        QVERIFY(f.singlesPage()->singleView()->Selected(i));
     QVERIFY(f.area()->isSelected(9));
     f.window->menus().selectNone->trigger();
     QVERIFY(!f.area()->isSelected(9));
-    QVERIFY(!f.window->singleView()->Selected(12));
+    QVERIFY(!f.singlesPage()->singleView()->Selected(12));
     f.window->menus().selectAll->trigger();
     f.platform.answers = {true};
     f.window->menus().singleDelete->trigger();
@@ -501,7 +512,7 @@ void tst_SinglesPage::sortRedrawsFromTheFirstPage() {
 void tst_SinglesPage::lockedEditsAskFirst() {
     SinglesPageFixture f;
     QVERIFY(f.startOnSingles({0}));
-    clsTSingle* view = f.window->singleView();
+    clsTSingle* view = f.singlesPage()->singleView();
     view->setEditLock(true);
     f.platform.answers = {false};
     f.clickCell(0, 2, 0);
@@ -527,8 +538,8 @@ void tst_SinglesPage::viewsReportMisuse() {
     SinglesPageFixture f;
     QVERIFY(f.startOnSingles({1}));
     // A mark string that no dialog would pass is refused whole.
-    f.window->singleView()->AddEx(QStringLiteral("102102103"));
-    f.window->singleView()->AddEx(QStringLiteral("1021"));
+    f.singlesPage()->singleView()->AddEx(QStringLiteral("102102103"));
+    f.singlesPage()->singleView()->AddEx(QStringLiteral("1021"));
     QCOMPARE(f.window->singles(), std::vector<qint32>{1});
     QCOMPARE(f.window->singleFrame(), f.recounted());
     QCOMPARE(f.platform.messages.size(), 2);

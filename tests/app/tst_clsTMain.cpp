@@ -1,3 +1,4 @@
+#include "app/CheckPage.h"
 #include "app/clsTMain.h"
 #include "app/frmMain.h"
 #include "base/OfficialUrlSettings.h"
@@ -5,6 +6,7 @@
 #include "drawdata/clsXmlVote.h"
 #include "results/clsTResultCheck.h"
 #include "singles/SingleCodec.h"
+#include "singles/SingleList.h"
 #include "support/FakePlatform.h"
 #include "support/ObjectLookup.h"
 #include "support/OfficialSite.h"
@@ -295,18 +297,26 @@ void tst_clsTMain::checkPageRevealsAndSortsByHits() {
     showAll->setChecked(false);
     f.window->ShowPage(2);
     QVERIFY(next->isEnabled());
-    QCOMPARE(f.window->resultCheck().RevealCount(), 0);
+    QCOMPARE(namedChild<CheckPage>(f.window.get(), QStringLiteral("picMain_2"))
+                 ->resultCheck()
+                 .RevealCount(),
+             0);
     QTest::mouseClick(next, Qt::LeftButton);
-    QCOMPARE(f.window->resultCheck().RevealCount(), 1);
+    QCOMPARE(namedChild<CheckPage>(f.window.get(), QStringLiteral("picMain_2"))
+                 ->resultCheck()
+                 .RevealCount(),
+             1);
     QTest::mouseClick(all, Qt::LeftButton);
-    QVERIFY(f.window->resultCheck().FullResult());
+    QVERIFY(namedChild<CheckPage>(f.window.get(), QStringLiteral("picMain_2"))
+                ->resultCheck()
+                .FullResult());
     QVERIFY(!next->isEnabled());
     QVERIFY(!all->isEnabled());
 
     QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdSortResult")), Qt::LeftButton);
     QCOMPARE(f.window->singles().front(), SingleCodec::encode(best));
     QVERIFY(f.platform.messages.isEmpty());
-    QVERIFY(!f.window->isBusy());
+    QVERIFY(!f.window->singleList().isBusy());
 }
 
 KELVOR_TEST_MAIN(tst_clsTMain)

@@ -120,11 +120,11 @@ void tst_frmMain::settingsAreAppliedAndWrittenAtExit() {
 void tst_frmMain::closingWhileBusyIsRefused() {
     MainWindowFixture f;
     QVERIFY(f.start());
-    f.window->setBusy(true);
+    f.window->singleList().setBusy(true);
     QVERIFY(!f.window->close());
     QVERIFY(f.window->isVisible());
     QVERIFY(!QFile::exists(f.platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
-    f.window->setBusy(false);
+    f.window->singleList().setBusy(false);
     QVERIFY(f.window->close());
     QVERIFY(QFile::exists(f.platform.path(QStringLiteral("SysData/Kelvor mini.ini"))));
 }
@@ -244,7 +244,7 @@ void tst_frmMain::openAddsTheExtensionAndLoads() {
     QCOMPARE(f.window->currentFile(), folder + QStringLiteral("/abc.csv"));
     QCOMPARE(f.window->windowTitle(), QStringLiteral(" Vantrel  Kelvor mini - [abc.csv]"));
     QCOMPARE(f.window->currentPage(), 1);
-    QVERIFY(!f.window->isBusy());
+    QVERIFY(!f.window->singleList().isBusy());
 }
 
 void tst_frmMain::openCancelledChangesNothing() {
@@ -337,11 +337,11 @@ void tst_frmMain::pagesSwitchAndBusyRefuses() {
     QVERIFY(f.action(QStringLiteral("mnuView_Menu_1"))->isChecked());
     QVERIFY(!f.action(QStringLiteral("mnuView_Menu_0"))->isChecked());
     QVERIFY(!f.widget<QWidget>(QStringLiteral("picMain_0"))->isVisible());
-    f.window->setBusy(true);
+    f.window->singleList().setBusy(true);
     f.action(QStringLiteral("mnuView_Menu_2"))->trigger();
     QCOMPARE(f.window->currentPage(), 1);
     QVERIFY(!f.action(QStringLiteral("mnuView_Menu_2"))->isChecked());
-    f.window->setBusy(false);
+    f.window->singleList().setBusy(false);
 }
 
 void tst_frmMain::newClearsTheList() {
@@ -377,7 +377,7 @@ void tst_frmMain::csvThatFailsLeavesTheListEmpty() {
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages.first().icon, MessageIcon::Error);
     QVERIFY(f.window->singles().empty());
-    QVERIFY(!f.window->isBusy());
+    QVERIFY(!f.window->singleList().isBusy());
     QCOMPARE(f.window->currentPage(), 1);
     // The draw of the file name is loaded even so.
     QCOMPARE(f.widget<NumberBox>(QStringLiteral("txtScheduleNo"))->text(), QStringLiteral("77"));
@@ -413,7 +413,7 @@ void tst_frmMain::sortButtonShowsTheSortMenu() {
 void tst_frmMain::busyWindowIgnoresDownloadsAndPages() {
     MainWindowFixture f;
     QVERIFY(f.start());
-    f.window->setBusy(true);
+    f.window->singleList().setBusy(true);
     QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdOfficialDownload_0")),
                       Qt::LeftButton);
     QTest::mouseClick(f.widget<QPushButton>(QStringLiteral("cmdVantrelDownload")), Qt::LeftButton);
@@ -421,7 +421,7 @@ void tst_frmMain::busyWindowIgnoresDownloadsAndPages() {
                       f.widget<TabStrip>(QStringLiteral("imgMenu"))->tabRect(2).center());
     QVERIFY(f.platform.messages.isEmpty());
     QCOMPARE(f.window->currentPage(), 0);
-    f.window->setBusy(false);
+    f.window->singleList().setBusy(false);
 }
 
 void tst_frmMain::salesScheduleLinkOpensTheBrowser() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/CheckPage.h"
+#include "app/SinglesPage.h"
 #include "app/basMain.h"
 #include "app/frmMain.h"
+#include "singles/SingleList.h"
 #include "support/FakePlatform.h"
 #include "support/ObjectLookup.h"
 #include "support/TestFiles.h"
@@ -53,6 +56,9 @@ public:
     template <typename T> T* widget(const QString& name) const {
         return namedChild<T>(window.get(), name);
     }
+    // The pages, which own their views.
+    SinglesPage* singlesPage() const { return widget<SinglesPage>(QStringLiteral("picMain_1")); }
+    CheckPage* checkPage() const { return widget<CheckPage>(QStringLiteral("picMain_2")); }
     // A path in the user-data folder of the started window.
     QString userFile(const QString& name) const { return window->userDataFolder() + u'/' + name; }
 

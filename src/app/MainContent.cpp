@@ -1,0 +1,63 @@
+#include "app/MainContent.h"
+
+#include "app/CheckPage.h"
+#include "app/HomePage.h"
+#include "app/PageParts.h"
+#include "app/SinglesPage.h"
+#include "app/WindowGeometry.h"
+#include "widgets/StatusBar.h"
+#include "widgets/TabStrip.h"
+
+#include <QScreen>
+#include <array>
+
+namespace {
+
+constexpr int TabStripWidth = 70;
+constexpr int PageLeft = 71;
+// The tab strip's background band starts here and runs to the screen's right edge.
+constexpr int TabBackgroundLeft = 300;
+
+} // namespace
+
+MainContent::MainContent(SingleList& list, QWidget* parent)
+    : QWidget(parent), m_tabs(new TabStrip(this)), m_home(new HomePage(this)),
+      m_singlesPage(new SinglesPage(list, this)), m_checkPage(new CheckPage(list, this)),
+      m_statusBar(new StatusBar(this)) {
+    setObjectName(QStringLiteral("picBase"));
+    setMinimumSize(WindowGeometry::MinimumContent);
+    m_tabs->setObjectName(QStringLiteral("imgMenu"));
+    m_statusBar->setObjectName(QStringLiteral("StatusBar"));
+    m_tabs->placeBackground(TabBackgroundLeft, screen()->size().width());
+    layoutParts();
+}
+
+void MainContent::showOnly(int page) {
+    m_tabs->setCurrent(page);
+    const std::array<QWidget*, 3> pages = {m_home, m_singlesPage, m_checkPage};
+    for (QWidget* p : pages)
+        p->hide();
+    pages.at(static_cast<std::size_t>(page))->show();
+}
+
+void MainContent::applyColourScheme() {
+    PageParts::setBackground(this, Qt::white);
+    PageParts::setBackground(m_tabs, Qt::white);
+    m_home->applyColourScheme();
+    m_singlesPage->applyColourScheme();
+    m_checkPage->applyColourScheme();
+}
+
+void MainContent::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutParts();
+}
+
+void MainContent::layoutParts() {
+    const int statusHeight = m_statusBar->height();
+    const int pagesHeight = height() - statusHeight;
+    m_tabs->setGeometry(0, 0, TabStripWidth, pagesHeight);
+    for (QWidget* page : std::initializer_list<QWidget*>{m_home, m_singlesPage, m_checkPage})
+        page->setGeometry(PageLeft, 0, width() - (PageLeft + 1), pagesHeight);
+    m_statusBar->setGeometry(0, pagesHeight, width(), statusHeight);
+}
