@@ -38,6 +38,7 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData, c
     ++downloadCount;
     m_contentType.clear(); // the page's own <meta> charset, byte-order mark or UTF-8 decide
     bytRecvData = strUrl.isEmpty() ? QByteArray() : page;
+    m_lastStatus = bytRecvData.isEmpty() ? 0 : 200;
     return qint32(bytRecvData.size());
 }
 

@@ -60,6 +60,17 @@ QString clsTotoData::GetShortTeamName(const QString& strLongName, qint32 lngKais
     return QString();
 }
 
+QList<std::pair<QString, QString>> clsTotoData::TeamNamePairs(qint32 lngKaisaikai) const {
+    QList<std::pair<QString, QString>> pairs;
+    for (const clsIniFile* table :
+         {&m_teamName, lngKaisaikai < OverseasTableFrom ? &m_teamName1 : &m_teamName2,
+          &m_teamName3}) {
+        for (qint32 i = 1; i <= table->Count(); ++i)
+            pairs.append(table->Item(i));
+    }
+    return pairs;
+}
+
 QString clsTotoData::GetLongTeamName(const QString& strShortName) const {
     return m_teamName.GetItem(strShortName, QString());
 }

@@ -2,7 +2,9 @@
 
 #include "base/clsIniFile.h"
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 // Team names and league membership from the data files in SysData: TeamName.dat (main table),
 // TeamName1.dat (older names, draws below 750), TeamName2.dat (overseas names, draws from 750
@@ -19,6 +21,9 @@ public:
     // when no table knows the name; both are told to the user, and a name found nowhere is kept
     // as the last missing team name.
     QString GetShortTeamName(const QString& strLongName, qint32 lngKaisaikai);
+    // Every (short name, long name) entry of the tables that serve draw lngKaisaikai: the main
+    // table, the older or the overseas names, then the user's. Nothing is told to the user.
+    QList<std::pair<QString, QString>> TeamNamePairs(qint32 lngKaisaikai) const;
     // The main table's long name for a short name; empty when absent.
     QString GetLongTeamName(const QString& strShortName) const;
     // "J1", "J2" or "J3": the league whose list of the year holds the club; empty when none.

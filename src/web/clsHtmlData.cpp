@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -114,6 +115,18 @@ HtmlToken clsHtmlData::Token(qint32 index) const {
     return token;
 }
 
+qsizetype clsHtmlData::SourcePosition(qint32 index) const {
+    const Span& span = m_tokens.at(index);
+    if (!span.cleaned)
+        return span.start;
+    const auto origin =
+        std::lower_bound(m_cleanedOrigins.cbegin(), m_cleanedOrigins.cend(), span.start,
+                         [](const std::pair<quint32, quint32>& entry, quint32 start) {
+                             return entry.first < start;
+                         });
+    return origin == m_cleanedOrigins.cend() ? 0 : origin->second;
+}
+
 QList<HtmlToken> clsHtmlData::Tokens() const {
     QList<HtmlToken> tokens;
     tokens.reserve(m_tokens.size());
@@ -153,6 +166,8 @@ void clsHtmlData::addToken(qsizetype rawStart, qsizetype rawEnd, bool& inComment
     }
     if (span.length == 0)
         return;
+    if (span.cleaned)
+        m_cleanedOrigins.append({span.start, quint32(first)});
 
     const QStringView text = textOf(span);
     if (inComment) {
@@ -188,6 +203,7 @@ void clsHtmlData::addToken(qsizetype rawStart, qsizetype rawEnd, bool& inComment
 qint32 clsHtmlData::GetHtmlData(const QString& strHtml) {
     m_tokens.clear();
     m_cleaned.clear();
+    m_cleanedOrigins.clear();
     m_source.clear();
     if (strHtml.size() > MaxSourceChars)
         throw RuntimeError(RuntimeError::OutOfMemory, QStringLiteral("メモリが不足しています。"));

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <utility>
 
 // A small tolerant HTML tokenizer: cuts a page into tag and text tokens, cleans each token
 // (control characters to blanks, runs of blanks to one, a few entities decoded, trimmed) and
@@ -35,6 +36,8 @@ public:
     // A tag's name without "/", a one-token comment's trimmed content, or the text.
     QStringView Name(qint32 index) const;
     HtmlToken Token(qint32 index) const;
+    // Where token index begins in the page text given to GetHtmlData.
+    qsizetype SourcePosition(qint32 index) const;
 
     // The cleaned form of one raw token.
     static QString CleanToken(const QString& strRaw);
@@ -58,4 +61,6 @@ private:
     QString m_source;
     QString m_cleaned;
     QList<Span> m_tokens;
+    // For each token whose text lies in m_cleaned: (its start there, its start in the page).
+    QList<std::pair<quint32, quint32>> m_cleanedOrigins;
 };

@@ -36,8 +36,8 @@ bool isLineBreak(QStringView name) {
     return count == 2 && QStringView(kept, 2).compare(u"BR", Qt::CaseInsensitive) == 0;
 }
 
-// Calls line(text, join) for each text token in the body, in order: join tells that the text
-// continues the last line (after a line break) rather than starting a new one.
+// Calls line(index, text, join) for each text token in the body, in order: join tells that the
+// text continues the last line (after a line break) rather than starting a new one.
 template <typename LineFunction> void forEachBodyText(const clsHtmlData& data, LineFunction line) {
     bool join = false;
     for (qint32 i = 0; i < data.Count(); ++i) {
@@ -46,9 +46,41 @@ template <typename LineFunction> void forEachBodyText(const clsHtmlData& data, L
         if (data.IsTag(i))
             join = isLineBreak(data.Name(i));
         else
-            line(data.Name(i), join);
+            line(i, data.Name(i), join);
     }
 }
+
+// The readers' lines also lose no-break spaces, written as characters or as entities.
+bool isReaderBlank(QChar c) {
+    return isNameBlank(c) || c == QChar(0xA0);
+}
+
+qsizetype noBreakEntityLength(QStringView text) {
+    for (const QStringView entity :
+         {QStringView(u"&nbsp;"), QStringView(u"&#160;"), QStringView(u"&#xa0;")}) {
+        if (text.startsWith(entity, Qt::CaseInsensitive))
+            return entity.size();
+    }
+    return 0;
+}
+
+// Counts the source lines up to given positions, which come in increasing order.
+class SourceLineCounter {
+public:
+    explicit SourceLineCounter(const QString& source) : m_source(source) {}
+    qint32 lineAt(qsizetype position) {
+        for (; m_position < position && m_position < m_source.size(); ++m_position) {
+            if (m_source.at(m_position) == u'\n')
+                ++m_line;
+        }
+        return m_line;
+    }
+
+private:
+    const QString& m_source;
+    qsizetype m_position = 0;
+    qint32 m_line = 1;
+};
 
 } // namespace
 
@@ -112,7 +144,7 @@ bool clsHtmlGet::SaveToFile(const QString& strPath) {
 
 qint32 clsHtmlGet::GetTextData(QStringList& strList) const {
     strList.clear();
-    forEachBodyText(m_htmlData, [&strList](QStringView name, bool join) {
+    forEachBodyText(m_htmlData, [&strList](qint32, QStringView name, bool join) {
         if (!join)
             strList.append(strippedName(name));
         else if (!strList.isEmpty())
@@ -121,19 +153,32 @@ qint32 clsHtmlGet::GetTextData(QStringList& strList) const {
     return qint32(strList.size());
 }
 
-PageLines clsHtmlGet::GetPageLines() const {
+PageLines clsHtmlGet::GetPageLines(const QStringList& labels) const {
     PageLines lines;
     lines.reserve(m_htmlData.Count(), m_source.size());
-    forEachBodyText(m_htmlData, [&lines](QStringView name, bool join) {
-        if (!join)
-            lines.addLine();
-        else if (lines.count() == 0)
+    SourceLineCounter counter(m_source);
+    forEachBodyText(m_htmlData, [&](qint32 index, QStringView name, bool join) {
+        if (!join) {
+            lines.splitLastLine(labels);
+            lines.dropEmptyLastLine();
+            lines.addLine(counter.lineAt(m_htmlData.SourcePosition(index)));
+        } else if (lines.count() == 0) {
             return;
-        for (const QChar c : name) {
-            if (!isNameBlank(c))
+        }
+        for (qsizetype k = 0; k < name.size(); ++k) {
+            const QChar c = name.at(k);
+            if (c == u'&') {
+                if (const qsizetype entity = noBreakEntityLength(name.mid(k))) {
+                    k += entity - 1;
+                    continue;
+                }
+            }
+            if (!isReaderBlank(c))
                 lines.extendLastLine(c);
         }
     });
+    lines.splitLastLine(labels);
+    lines.dropEmptyLastLine();
     return lines;
 }
 

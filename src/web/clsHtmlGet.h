@@ -44,14 +44,18 @@ public:
     // it, a bare charset name, or "" for a saved page); returns the token count, 0 when the
     // bytes are not valid in that charset.
     qint32 LoadPage(const QByteArray& page, const QString& contentType);
+    // The HTTP status of the last download's answer (0 when none came).
+    qint32 LastStatus() const { return m_inet.LastStatus(); }
     // Loads a Shift_JIS file; returns the token count.
     qint32 GetFile(const QString& strPath);
     bool SaveToFile(const QString& strPath);
 
     // The body's text lines into strList; returns how many there are.
     qint32 GetTextData(QStringList& strList) const;
-    // The same lines held compactly, as the official-site readers walk them.
-    PageLines GetPageLines() const;
+    // The lines as the official-site readers walk them, held compactly: no-break spaces (also
+    // written &nbsp;) go like blanks, empty lines are left out, and a line that begins with one
+    // of labels and its value is two lines (PageLines::splitLastLine).
+    PageLines GetPageLines(const QStringList& labels = QStringList()) const;
     QString GetHtmlTitle() const;
     // Downloads strUrl as bytes and writes them to strPath; false when nothing arrived.
     bool SaveToImage(const QString& strPath, const QString& strUrl, const QString& strProxy,

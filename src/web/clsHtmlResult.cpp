@@ -23,6 +23,15 @@ template <typename T, size_t N> T& gradeSlot(std::array<T, N>& values, qint32 gr
     return values[size_t(grade - 1)];
 }
 
+const QStringList SalesLabels = {QStringLiteral("売上金額"), QStringLiteral("投票口数"),
+                                 QStringLiteral("投票枚数")};
+const QStringList SaleDateLabels = {QStringLiteral("販売開始日"), QStringLiteral("販売終了日"),
+                                    QStringLiteral("結果発表日")};
+const QStringList PayoutLabels = {QStringLiteral("払戻開始日"), QStringLiteral("払戻期限")};
+const QStringList Labels =
+    SalesLabels + SaleDateLabels + PayoutLabels +
+    QStringList{QStringLiteral("1等"), QStringLiteral("2等"), QStringLiteral("3等")};
+
 } // namespace
 
 clsHtmlResult::clsHtmlResult()
@@ -37,6 +46,34 @@ bool clsHtmlResult::findLabel(const PageLines& lines, qint32& lngIndex, const QS
         }
     }
     return false;
+}
+
+bool clsHtmlResult::findValues(const PageLines& lines, qint32& lngIndex, const QStringList& labels,
+                               QList<qint32>& valueLines) {
+    qint32 last = lngIndex;
+    if (!findLabel(lines, last, labels.constLast()))
+        return false;
+    // The labels may each stand before its own value, rather than as a heading row above the
+    // values (where a label is followed by the next label).
+    QList<qint32> pairs;
+    qint32 from = lngIndex;
+    for (const QString& label : labels) {
+        qint32 at = from;
+        if (!findLabel(lines, at, label) || at > last || at + 1 >= lines.count() ||
+            labels.contains(lines.at(at + 1)))
+            break;
+        pairs.append(at + 1);
+        from = at + 1;
+    }
+    valueLines.clear();
+    if (pairs.size() == labels.size()) {
+        valueLines = pairs;
+    } else {
+        for (qint32 k = 1; k <= qint32(labels.size()); ++k)
+            valueLines.append(last + k);
+    }
+    lngIndex = valueLines.constLast() + 1;
+    return true;
 }
 
 bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm) {
@@ -55,18 +92,22 @@ bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, QObje
 
 bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
                              const QString& contentType) {
-    Q_UNUSED(lngKaisaikai)
     m_result = ResultData();
     m_unpublished = false;
+    m_report.start(page);
     try {
         if (m_htmlGet.LoadPage(page, contentType) == 0)
             return false;
 
         ResultData work;
         bool headerFound = false;
-        readLines(m_htmlGet.GetPageLines(), strKumi, work, headerFound);
+        readLines(m_htmlGet.GetPageLines(Labels), lngKaisaikai, strKumi, work, headerFound);
         if (!headerFound) {
             m_unpublished = true;
+            return false;
+        }
+        if (work.Kaisaikai != lngKaisaikai) {
+            m_report.setOtherDraw(work.Kaisaikai);
             return false;
         }
         work.Cancelled = std::all_of(work.Matches.cbegin(), work.Matches.cend(),
@@ -74,79 +115,93 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
         m_result = work;
         return true;
     } catch (const PageLines::Ended&) {
+        m_report.refused();
         return false;
     } catch (const RuntimeError& e) {
+        m_report.refused();
         m_reporter.runtimeError(QStringLiteral("GetResult"), e);
         return false;
     }
 }
 
-void clsHtmlResult::readLines(const PageLines& lines, const QString& strKumi, ResultData& work,
-                              bool& headerFound) const {
+void clsHtmlResult::readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
+                              ResultData& work, bool& headerFound) {
     QString header = QStringLiteral("miniBIG") + QStringLiteral("くじ結果");
     if (!strKumi.isEmpty()) {
         header = QStringLiteral("miniBIG") + u'-' + strKumi + QStringLiteral("組") +
                  QStringLiteral("くじ結果");
         work.Kumi = strKumi;
     }
-    bool prizePhase = true;
     qint32 i = 0;
     for (; i < lines.count() && !headerFound; ++i) {
         if (lines.at(i) == QStringLiteral("ご指定のくじ結果は表示できません。"))
             return;
-        if (m_toto.GetKaisaikai(lines.at(i), work.Kaisaikai, header))
+        if (m_toto.GetKaisaikaiOver(lines, i, i, work.Kaisaikai, header))
             headerFound = true;
     }
-    if (!headerFound)
+    if (!headerFound || work.Kaisaikai != lngKaisaikai)
         return;
     --i; // the header line goes through the prize phase too
+    if (readPrizes(lines, i, work))
+        readMatches(lines, i, work);
+}
 
-    // Prize phase: the first line with "円" that is not another product's ("100円BIG") opens
-    // the prize table; a cancelled draw has none.
-    for (; i < lines.count() && prizePhase;) {
-        const QString& line = lines.at(i);
-        if (line.contains(u'円') && !line.contains(QStringLiteral("100円BIG"))) {
-            // Per grade: prize, winners, carry-over, then the next grade's label.
-            for (qint32 g = 1; g <= m_lottery.GetMaxGrade(work); ++g) {
-                gradeSlot(work.Prize, g) = m_toto.StringToCurrency(lines.at(i));
-                gradeSlot(work.Winners, g) = m_toto.StringToCurrency(lines.at(i + 1));
-                gradeSlot(work.CarryOver, g) = m_toto.StringToCurrency(lines.at(i + 2));
-                i += 4;
-            }
-            if (!findLabel(lines, i, QStringLiteral("投票枚数")))
-                return;
-            work.Sales = m_toto.StringToCurrency(lines.at(i + 1));
-            work.Votes = m_toto.StringToCurrency(lines.at(i + 2));
-            work.Tickets = m_toto.StringToCurrency(lines.at(i + 3));
-            i += 4;
-            if (!findLabel(lines, i, QStringLiteral("結果発表日")))
-                return;
-            work.SaleStart = m_toto.StringToDateEx(lines.at(i + 1));
-            work.SaleEnd = m_toto.StringToDateEx(lines.at(i + 2));
-            work.ResultDate = m_toto.StringToDateEx(lines.at(i + 3));
-            i += 4;
-            if (!findLabel(lines, i, QStringLiteral("払戻期限")))
-                return;
-            work.PayoutStart = m_toto.StringToDateEx(lines.at(i + 1));
-            work.PayoutDeadline = m_toto.StringToDateEx(lines.at(i + 2));
-            i += 3;
-            prizePhase = false;
-        }
-        if (i < lines.count() &&
-            lines.at(i).trimmed() == QStringLiteral("くじは中止になりました。"))
-            prizePhase = false;
-        if (prizePhase)
-            ++i;
+bool clsHtmlResult::readPrizes(const PageLines& lines, qint32& i, ResultData& work) {
+    // The first line with "円" that is not another product's ("100円BIG") opens the prize table;
+    // a cancelled draw has none.
+    for (; i < lines.count(); ++i) {
+        const QString line = lines.at(i);
+        if (line.contains(u'円') && !line.contains(QStringLiteral("100円BIG")))
+            return readPrizeTable(lines, i, work);
+        if (line.trimmed() == QStringLiteral("くじは中止になりました。"))
+            return true;
     }
+    return true;
+}
 
-    // Match phase: number, home team, score ("2-1" or "中止"), away team, mark.
+bool clsHtmlResult::readPrizeTable(const PageLines& lines, qint32& i, ResultData& work) {
+    // Per grade: prize, winners, carry-over, then the next grade's label.
+    for (qint32 g = 1; g <= m_lottery.GetMaxGrade(work); ++g) {
+        const QString grade = QString::number(g) + u'等';
+        gradeSlot(work.Prize, g) =
+            m_toto.StringToCurrency(m_report.take(grade + QStringLiteral("の当せん金"), lines, i));
+        gradeSlot(work.Winners, g) = m_toto.StringToCurrency(
+            m_report.take(grade + QStringLiteral("の当せん口数"), lines, i + 1));
+        gradeSlot(work.CarryOver, g) = m_toto.StringToCurrency(
+            m_report.take(grade + QStringLiteral("の繰越金"), lines, i + 2));
+        i += 4;
+    }
+    // The last grade's fourth line is no grade's label: it may be the first of the sales labels.
+    --i;
+    QList<qint32> at;
+    if (!findValues(lines, i, SalesLabels, at))
+        return false;
+    work.Sales = m_toto.StringToCurrency(m_report.take(SalesLabels[0], lines, at[0]));
+    work.Votes = m_toto.StringToCurrency(m_report.take(SalesLabels[1], lines, at[1]));
+    work.Tickets = m_toto.StringToCurrency(m_report.take(SalesLabels[2], lines, at[2]));
+    if (!findValues(lines, i, SaleDateLabels, at))
+        return false;
+    work.SaleStart = m_toto.StringToDateEx(m_report.take(SaleDateLabels[0], lines, at[0]));
+    work.SaleEnd = m_toto.StringToDateEx(m_report.take(SaleDateLabels[1], lines, at[1]));
+    work.ResultDate = m_toto.StringToDateEx(m_report.take(SaleDateLabels[2], lines, at[2]));
+    if (!findValues(lines, i, PayoutLabels, at))
+        return false;
+    work.PayoutStart = m_toto.StringToDateEx(m_report.take(PayoutLabels[0], lines, at[0]));
+    work.PayoutDeadline = m_toto.StringToDateEx(m_report.take(PayoutLabels[1], lines, at[1]));
+    return true;
+}
+
+void clsHtmlResult::readMatches(const PageLines& lines, qint32 i, ResultData& work) {
+    // Number, home team, score ("2-1" or "中止"), away team, mark.
     for (; i < lines.count(); ++i) {
         if (!PageLines::isMatchNumber(lines.at(i), 14))
             continue;
         const qint32 number = lines.at(i).toInt();
+        const QString row = QStringLiteral("第") + QString::number(number) + QStringLiteral("試合");
+        m_report.reading(row, lines, i);
         ResultMatch& match = matchSlot(work, number);
-        match.Home = lines.at(i + 1);
-        const QString& score = lines.at(i + 2);
+        match.Home = m_report.take(row + QStringLiteral("のホーム"), lines, i + 1);
+        const QString score = m_report.take(row + QStringLiteral("のスコア"), lines, i + 2);
         const bool cancelled = score == QStringLiteral("中止");
         if (cancelled) {
             match.HomeScore = 0;
@@ -158,8 +213,9 @@ void clsHtmlResult::readLines(const PageLines& lines, const QString& strKumi, Re
             match.HomeScore = ValueText::toByte(goals.at(0));
             match.AwayScore = ValueText::toByte(goals.at(1));
         }
-        match.Away = lines.at(i + 3);
-        match.Mark = cancelled ? CancelledMark : ValueText::toByte(lines.at(i + 4));
+        match.Away = m_report.take(row + QStringLiteral("のアウェイ"), lines, i + 3);
+        const QString mark = m_report.take(row + QStringLiteral("の結果"), lines, i + 4);
+        match.Mark = cancelled ? CancelledMark : ValueText::toByte(mark);
         if (number == 9)
             return;
         i += 4;

@@ -4,6 +4,7 @@
 #include "drawdata/ResultData.h"
 #include "drawdata/clsToto.h"
 #include "web/PageLines.h"
+#include "web/PageReadReport.h"
 #include "web/clsHtmlGet.h"
 #include "web/clsHtmlToto.h"
 
@@ -35,15 +36,28 @@ public:
     bool ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
                   const QString& contentType);
     ResultData Result() const { return m_result; }
+    // What the last page read leaves for a failure message.
+    const PageReadReport& Report() const { return m_report; }
 
 private:
     // Moves lngIndex to the first line from it equal to strLabel; false, index unchanged, when
     // there is none.
     static bool findLabel(const PageLines& lines, qint32& lngIndex, const QString& strLabel);
+    // The lines of the values of labels, searched from lngIndex: below a heading row of the
+    // labels (the k lines after the last label), or each right after its own label. lngIndex
+    // moves past the last value; false, index unchanged, when the last label is missing.
+    static bool findValues(const PageLines& lines, qint32& lngIndex, const QStringList& labels,
+                           QList<qint32>& valueLines);
     // Walks the lines into work; run-time errors throw, and so does a page that ends inside a
-    // row (PageLines::Ended).
-    void readLines(const PageLines& lines, const QString& strKumi, ResultData& work,
-                   bool& headerFound) const;
+    // row (PageLines::Ended). Another draw's page is left after its header.
+    void readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
+                   ResultData& work, bool& headerFound);
+    // From the header line i on: the prize table with the sale totals and dates, when there is
+    // one; false when a label is missing (the walk ends there). i comes back after the table.
+    bool readPrizes(const PageLines& lines, qint32& i, ResultData& work);
+    bool readPrizeTable(const PageLines& lines, qint32& i, ResultData& work);
+    // The nine match rows from line i on.
+    void readMatches(const PageLines& lines, qint32 i, ResultData& work);
 
     clsHtmlGet m_htmlGet;
     clsHtmlToto m_toto;
@@ -51,5 +65,6 @@ private:
     QString m_urlBase;
     ResultData m_result;
     bool m_unpublished = false;
+    PageReadReport m_report;
     ErrorReporter m_reporter;
 };

@@ -4,6 +4,7 @@
 #include "drawdata/ScheduleData.h"
 #include "drawdata/clsTotoData.h"
 #include "web/PageLines.h"
+#include "web/PageReadReport.h"
 #include "web/clsHtmlGet.h"
 #include "web/clsHtmlToto.h"
 
@@ -36,12 +37,20 @@ public:
     bool ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
                   const QString& contentType);
     ScheduleData Schedule() const { return m_schedule; }
+    // The last page showed the site's notice that the draw's page cannot be shown.
+    bool NoticeShown() const { return m_noticeShown; }
+    // What the last page read leaves for a failure message.
+    const PageReadReport& Report() const { return m_report; }
 
 private:
     // Walks the body lines into work; false for a page that cannot be taken. Conversion errors
     // throw RuntimeError; lines missing after a label or match number throw PageLines::Ended.
     bool readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
                    ScheduleData& work, bool& headerFound);
+    // Reads the match row whose number stands at line i, moving i onto its last line; false for
+    // a row that cannot be taken. Conversion errors throw as for readLines.
+    bool readMatch(const PageLines& lines, qint32& i, qint32 lngKaisaikai, ScheduleData& work,
+                   int year, bool& match9Read);
 
     clsHtmlGet m_htmlGet;
     clsHtmlToto m_toto;
@@ -50,5 +59,7 @@ private:
     QString m_productSuffix;
     ScheduleData m_schedule;
     bool m_unpublished = false;
+    bool m_noticeShown = false;
+    PageReadReport m_report;
     ErrorReporter m_reporter;
 };

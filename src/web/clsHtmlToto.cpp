@@ -20,6 +20,32 @@ bool isTime(const QString& text) {
 
 } // namespace
 
+QString clsHtmlToto::PlainDateText(const QString& text) {
+    static const QRegularExpression kanjiTime(
+        QStringLiteral("([0-9０-９]{1,2})時([0-9０-９]{1,2})分"));
+    QString plain = text;
+    plain.replace(QChar(0xFF08), u'(');
+    plain.replace(QChar(0xFF09), u')');
+    plain.replace(QChar(0x301C), Tilde);
+    if (!plain.contains(u'時'))
+        return plain;
+    QString result;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = kanjiTime.globalMatch(plain); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        result += QStringView(plain).mid(done, m.capturedStart() - done);
+        result += TextWidth::toHalfWidth(m.captured(1)) + u':' +
+                  TextWidth::toHalfWidth(m.captured(2)).rightJustified(2, u'0');
+        done = m.capturedEnd();
+    }
+    return result + QStringView(plain).mid(done);
+}
+
+QString clsHtmlToto::WithoutWeekday(const QString& text) {
+    static const QRegularExpression weekday(QStringLiteral("[(（][月火水木金土日祝・]+[)）]"));
+    return QString(text).remove(weekday);
+}
+
 clsHtmlToto::clsHtmlToto() : m_reporter(QStringLiteral("clsHtmlToto")) {}
 
 bool clsHtmlToto::Kaisaikai(const QString& text, qint32& Kaisai) const {
@@ -34,6 +60,27 @@ bool clsHtmlToto::GetKaisaikai(const QString& text, qint32& Kaisai, const QStrin
     if (!text.contains(strCheck))
         return false;
     return Kaisaikai(text, Kaisai);
+}
+
+bool clsHtmlToto::GetKaisaikaiOver(const PageLines& lines, qint32 lngIndex, qint32& lngLast,
+                                   qint32& Kaisai, const QString& strCheck) const {
+    constexpr qint32 MostParts = 4;
+    QString heading = lines.at(lngIndex);
+    if (!heading.startsWith(u'第'))
+        return false;
+    for (qint32 part = 1; part <= MostParts; ++part) {
+        if (GetKaisaikai(heading, Kaisai, strCheck)) {
+            lngLast = lngIndex + part - 1;
+            return true;
+        }
+        if (lngIndex + part >= lines.count())
+            return false;
+        const QString next = lines.at(lngIndex + part);
+        if (next.startsWith(u'第'))
+            return false;
+        heading += next;
+    }
+    return false;
 }
 
 QString clsHtmlToto::GetGameType(const QStringList& strList, qint32& lngPos) const {
@@ -79,9 +126,10 @@ Money clsHtmlToto::StringToCurrency(const QString& text) const {
 
 DateTime clsHtmlToto::StringToDate(const QString& text) const {
     try {
-        if (!DateTime::isSystemDate(text))
+        const QString value = PlainDateText(text);
+        if (!DateTime::isSystemDate(value))
             return DateTime();
-        return DateTime::parseSystem(text);
+        return DateTime::parseSystem(value);
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("StringToDate"), e);
         return DateTime();
@@ -90,7 +138,7 @@ DateTime clsHtmlToto::StringToDate(const QString& text) const {
 
 DateTime clsHtmlToto::StringToDateEx(const QString& text) const {
     try {
-        QString value = TextWidth::toHalfWidth(text);
+        QString value = TextWidth::toHalfWidth(PlainDateText(text));
         const qsizetype open = value.indexOf(u'(');
         const qsizetype close = value.indexOf(u')', 1);
         if (open >= 0 && close > open)
@@ -106,7 +154,7 @@ DateTime clsHtmlToto::StringToDateEx(const QString& text) const {
 }
 
 QString clsHtmlToto::latestTime(const QString& text) {
-    const QString value = TextWidth::toHalfWidth(text);
+    const QString value = TextWidth::toHalfWidth(PlainDateText(text));
     QString latest;
     int latestValue = -1;
     for (qsizetype colon = value.indexOf(u':'); colon >= 0;
@@ -129,10 +177,11 @@ QString clsHtmlToto::latestTime(const QString& text) {
 
 DateTime clsHtmlToto::StringToDateEx2(const QString& text) const {
     try {
-        const qsizetype day = text.indexOf(u'日');
+        const QString value = PlainDateText(text);
+        const qsizetype day = value.indexOf(u'日');
         if (day < 0)
             return DateTime();
-        return StringToDate(text.left(day + 1) + u' ' + latestTime(text));
+        return StringToDate(value.left(day + 1) + u' ' + latestTime(value));
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("StringToDateEx2"), e);
         return DateTime();
@@ -141,7 +190,7 @@ DateTime clsHtmlToto::StringToDateEx2(const QString& text) const {
 
 void clsHtmlToto::DateString2(const QString& text, DateTime& date1, DateTime& date2) const {
     try {
-        QString value = text;
+        QString value = PlainDateText(text);
         value.remove(QStringLiteral("まで"));
         const qsizetype tilde = value.indexOf(Tilde);
         if (tilde < 0)
@@ -155,7 +204,7 @@ void clsHtmlToto::DateString2(const QString& text, DateTime& date1, DateTime& da
 
 void clsHtmlToto::GetStringToDate2(const QString& text, DateTime& date1, DateTime& date2) const {
     try {
-        QString value = text;
+        QString value = PlainDateText(text);
         value.replace(u'月', u'/');
         value.replace(u'日', u' ');
         const qsizetype tilde = value.indexOf(Tilde);
@@ -171,15 +220,16 @@ void clsHtmlToto::GetStringToDate2(const QString& text, DateTime& date1, DateTim
 
 bool clsHtmlToto::GetStringToDateNow(const QString& text, DateTime& date1, bool& blnFinal) const {
     try {
-        if (!text.startsWith(u'('))
+        const QString value = PlainDateText(text);
+        if (!value.startsWith(u'('))
             return false;
-        qsizetype stamp = text.indexOf(QStringLiteral("販売終了時点)"));
+        qsizetype stamp = value.indexOf(QStringLiteral("販売終了時点)"));
         blnFinal = stamp >= 0;
         if (!blnFinal)
-            stamp = text.indexOf(QStringLiteral("時点)"));
+            stamp = value.indexOf(QStringLiteral("時点)"));
         if (stamp < 0)
             return false;
-        date1 = StringToDateEx(text.mid(1, stamp - 1));
+        date1 = StringToDateEx(value.mid(1, stamp - 1));
         return true;
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("GetStringToDateNow"), e);

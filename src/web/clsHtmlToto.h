@@ -4,6 +4,7 @@
 #include "base/ErrorReporter.h"
 #include "base/Money.h"
 #include "drawdata/clsTGameType.h"
+#include "web/PageLines.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,8 @@
 // Turns the texts of the official lottery site's page lines into values: the draw number of a
 // page header ("第" … "回"), money and counts, dates with weekdays and times, date ranges and
 // the as-of stamp of vote figures. The lines carry no blanks, so a date may run straight into
-// its time ("2021年01月09日13:50").
+// its time ("2021年01月09日13:50"). Every date conversion also takes a time written as
+// "13時50分", brackets written full-width and ranges joined by "〜".
 //
 // StringToCurrency and the date conversions report their own run-time errors and then give 0;
 // Kaisaikai, GetKaisaikai, GetValue2 and GetGameType let them reach the caller.
@@ -24,6 +26,11 @@ public:
     bool Kaisaikai(const QString& text, qint32& Kaisai) const;
     // Kaisaikai(text, Kaisai) when text contains strCheck; otherwise false, Kaisai untouched.
     bool GetKaisaikai(const QString& text, qint32& Kaisai, const QString& strCheck) const;
+    // GetKaisaikai for a heading that may stand split over a few lines (spans of its own): the
+    // line at lngIndex alone, or joined with up to three lines after it, none of which begins
+    // with "第" (another heading). lngLast comes back as the heading's last line.
+    bool GetKaisaikaiOver(const PageLines& lines, qint32 lngIndex, qint32& lngLast, qint32& Kaisai,
+                          const QString& strCheck) const;
     // The competition kind named by strList[lngPos] (0-based), advancing lngPos past it; "" when
     // the line names none.
     QString GetGameType(const QStringList& strList, qint32& lngPos) const;
@@ -47,6 +54,12 @@ public:
     // The bracketed as-of stamp "(… 時点)"; blnFinal tells whether it is the end of sale,
     // "(… 販売終了時点)".
     bool GetStringToDateNow(const QString& text, DateTime& date1, bool& blnFinal) const;
+
+    // A date text as the conversions above read it: full-width brackets become "(" and ")", a
+    // range's "〜" becomes "～", and a time written "20時40分" becomes "20:40".
+    static QString PlainDateText(const QString& text);
+    // A match-day cell without its bracketed weekday or holiday mark: "01/09(土)" gives "01/09".
+    static QString WithoutWeekday(const QString& text);
 
 private:
     static QString latestTime(const QString& text);

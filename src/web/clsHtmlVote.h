@@ -3,7 +3,9 @@
 #include "base/ErrorReporter.h"
 #include "drawdata/ScheduleData.h"
 #include "drawdata/VoteData.h"
+#include "drawdata/clsTotoData.h"
 #include "web/PageLines.h"
+#include "web/PageReadReport.h"
 #include "web/clsHtmlGet.h"
 #include "web/clsHtmlToto.h"
 
@@ -14,7 +16,7 @@ class QObject;
 
 // Reads the official vote status (投票状況) of the toto draw with the same number and fills a
 // VoteData for the nine mini BIG matches: each match of the draw's schedule takes the votes of
-// the toto match with the same home and away team.
+// the toto match with the same home and away team, however the page writes their names.
 class clsHtmlVote {
 public:
     clsHtmlVote();
@@ -41,6 +43,8 @@ public:
     // The mini BIG matches (1 to 9) of the last page read that found no toto match with their
     // home and away team; they have no figures.
     const QList<qint32>& Unpaired() const { return m_unpaired; }
+    // What the last page read leaves for a failure message.
+    const PageReadReport& Report() const { return m_report; }
 
     // The toto draw has up to 13 matches.
     static constexpr qint32 TotoMatchCount = 13;
@@ -56,7 +60,14 @@ private:
     // Walks the lines; false for a page that cannot be taken. Run-time errors throw, and so does
     // a page that ends inside a row (PageLines::Ended).
     bool readLines(const PageLines& lines, VoteData& work, TotoTable& toto, DateTime& saleEnd,
-                   bool& stampFound, bool& blnFinal) const;
+                   bool& stampFound, bool& blnFinal);
+    // Reads the match row that begins at line i, if one does, moving i onto its last line;
+    // false for a row that cannot be taken.
+    bool readRow(const PageLines& lines, qint32& i, int year, TotoTable& toto);
+    // Gives the mini BIG matches the schedule's dates and teams and the figures of their toto
+    // matches; returns the matches that found none.
+    QList<qint32> pair(VoteData& work, const ScheduleData& schedule, const TotoTable& toto,
+                       qint32 lngKaisaikai) const;
 
     clsHtmlGet m_htmlGet;
     clsHtmlToto m_toto;
@@ -65,5 +76,7 @@ private:
     VoteData m_vote;
     QList<qint32> m_unpaired;
     bool m_unpublished = false;
+    clsTotoData m_totoData;
+    PageReadReport m_report;
     ErrorReporter m_reporter;
 };

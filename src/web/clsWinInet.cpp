@@ -194,6 +194,7 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
 
     qint32 count = 0;
     m_contentType.clear();
+    m_lastStatus = 0;
     std::unique_ptr<CURL, CurlEasyDeleter> handle(curlReady() ? curl_easy_init() : nullptr);
     if (handle) {
         CURL* curl = handle.get();
@@ -243,6 +244,7 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
         const bool clean = runTransfer(curl, transfer, window, timeLimit);
         long status = 0;
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+        m_lastStatus = qint32(status);
         if (clean && (status > 0 || transfer.receiving)) {
             // The page was opened: its reads end with the remainder and the final empty read.
             transfer.startReceiving();

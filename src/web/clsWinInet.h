@@ -52,6 +52,8 @@ public:
 
     // The Content-Type of the last download's answer ("" when it named none or nothing arrived).
     const QString& ContentType() const { return m_contentType; }
+    // The HTTP status of the last download's answer (0 when no answer came).
+    qint32 LastStatus() const { return m_lastStatus; }
 
     // For tests: the receive timeout of every client, in milliseconds (0 restores 30 s).
     static void SetReceiveTimeoutForTests(qint32 lngMilliseconds);
@@ -74,5 +76,6 @@ private:
     bool m_progressClose = true;
     QString m_progressDialogMessage;
     QString m_contentType;
+    qint32 m_lastStatus = 0;
     ErrorReporter m_reporter;
 };

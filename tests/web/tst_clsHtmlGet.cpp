@@ -51,13 +51,37 @@ private Q_SLOTS:
         QStringList result{u"stale"_s};
         QCOMPARE(page.GetTextData(result), lines.size());
         QCOMPARE(result, lines);
-        // The readers' compact lines are the same.
+        // The readers' compact lines are the same, without empty ones.
         const PageLines compact = page.GetPageLines();
         QStringList walked;
         for (qint32 i = 0; i < compact.count(); ++i)
             walked << compact.at(i);
+        lines.removeAll(QString());
         QCOMPARE(walked, lines);
         QVERIFY_THROWS_EXCEPTION(PageLines::Ended, compact.at(compact.count()));
+    }
+
+    // What the readers see besides: no-break spaces gone, no empty lines, a label and its value
+    // in one cell as two lines, and each line's source line.
+    void readerLines() {
+        FakePlatform platform;
+        clsHtmlGet page;
+        loadFile(platform, page,
+                 u"<html><body>\n<td>販売期間&nbsp;</td><td>&#160;</td><td>&NBSP;</td>\n"
+                 u"<td>払戻期限：2021/03/09(火)</td><td>払戻期限：</td>\n"
+                 u"<td>結果発表日2021/03/08<br>(月)</td><td>払戻期限まで</td><p>"_s);
+        const QStringList labels{u"販売期間"_s, u"払戻期限"_s, u"結果発表日"_s};
+        const PageLines lines = page.GetPageLines(labels);
+        QStringList walked;
+        QList<qint32> sourceLines;
+        for (qint32 i = 0; i < lines.count(); ++i) {
+            walked << lines.at(i);
+            sourceLines << lines.sourceLine(i);
+        }
+        QCOMPARE(walked,
+                 (QStringList{u"販売期間"_s, u"払戻期限"_s, u"2021/03/09(火)"_s, u"払戻期限"_s,
+                              u"結果発表日"_s, u"2021/03/08(月)"_s, u"払戻期限まで"_s}));
+        QCOMPARE(sourceLines, (QList<qint32>{2, 3, 3, 3, 4, 4, 4}));
     }
 
     void titleKeepsItsBlanks() {

@@ -81,15 +81,23 @@ private Q_SLOTS:
     void drawNumbersAreAskedWithFourDigits() {
         QFETCH(int, draw);
         QFETCH(QString, holdCntId);
-        m_web->site.serveSchedule(holdCntId, page().toUtf8());
+        const QString heading = u"第"_s + QString::number(draw) + u"回"_s;
+        m_web->site.serveSchedule(holdCntId,
+                                  QString(page()).replace(u"第1234回"_s, heading).toUtf8());
         clsHtmlSchedule reader;
         QVERIFY(reader.GetSchedule(draw, QString(), nullptr));
         QCOMPARE(m_web->site.requestedTargets().value(0),
                  u"/dcs/subos/screen/pi02/spin005/PGSPIN00501DispBIGLotAssignGameDetail.form"
                  u"?popupDispDiv=0&holdCntId="_s +
                      holdCntId + u"&commodityId=10"_s);
-        // The page's header decides the draw number.
-        QCOMPARE(reader.Schedule().Kaisaikai, 1234);
+        QCOMPARE(reader.Schedule().Kaisaikai, draw);
+
+        // Another draw's page is not the draw asked for.
+        m_web->site.serveSchedule(holdCntId, page().toUtf8());
+        QVERIFY(!reader.GetSchedule(draw, QString(), nullptr));
+        QVERIFY(!reader.Unpublished());
+        QCOMPARE(reader.Report().otherDraw(), 1234);
+        QCOMPARE(reader.Schedule(), ScheduleData());
     }
 
     void aGroupReadsOnlyItsOwnSection() {

@@ -132,6 +132,13 @@ private Q_SLOTS:
         QTest::newRow("plain system forms") << u"Date"_s << u"2021/3/6"_s << at(2021, 3, 6);
         QTest::newRow("plain time") << u"Date"_s << u"13:00"_s << DateTime::fromTime(QTime(13, 0));
         QTest::newRow("plain not a date") << u"Date"_s << u"12.34"_s << DateTime();
+        // Times written in kanji, as the site writes them today.
+        QTest::newRow("plain kanji time")
+            << u"Date"_s << u"2021/03/06 20時40分"_s << at(2021, 3, 6, 20, 40);
+        QTest::newRow("Ex kanji time, full-width brackets")
+            << u"Ex"_s << u"2026年04月21日（火）20時40分"_s << at(2026, 4, 21, 20, 40);
+        QTest::newRow("Ex2 kanji times")
+            << u"Ex2"_s << u"2021年3月1日(月)10時00分～19時5分"_s << at(2021, 3, 1, 19, 5);
     }
     void dates() {
         QFETCH(QString, kind);
@@ -152,6 +159,9 @@ private Q_SLOTS:
                                      << at(2021, 1, 4) << at(2021, 1, 9, 13, 50);
         QTest::newRow("as a line arrives") << u"2021年01月04日(月)～2021年01月09日(土)13:50まで"_s
                                            << at(2021, 1, 4) << at(2021, 1, 9, 13, 50);
+        QTest::newRow("wave dash, kanji time")
+            << u"2021年01月04日(月)〜2021年01月09日(土)13時50分まで"_s << at(2021, 1, 4)
+            << at(2021, 1, 9, 13, 50);
         QTest::newRow("no range") << u"2021年01月04日"_s << DateTime::fromValue(-1)
                                   << DateTime::fromValue(-1);
     }
@@ -184,6 +194,12 @@ private Q_SLOTS:
             << u"(2021年01月08日(金)18:00時点)"_s << true << at(2021, 1, 8, 18, 0) << false;
         QTest::newRow("end of sale")
             << u"(2021年01月09日(土)販売終了時点)"_s << true << at(2021, 1, 9) << true;
+        QTest::newRow("today's form")
+            << u"(2026年04月21日（火）20時40分時点)"_s << true << at(2026, 4, 21, 20, 40) << false;
+        QTest::newRow("full-width brackets") << u"（2026年04月21日（火）20時40分時点）"_s << true
+                                             << at(2026, 4, 21, 20, 40) << false;
+        QTest::newRow("full-width, end of sale")
+            << u"（2021年01月09日（土）販売終了時点）"_s << true << at(2021, 1, 9) << true;
         QTest::newRow("not bracketed")
             << u"2021年01月08日18:00時点"_s << false << DateTime::fromValue(-1) << false;
         QTest::newRow("no stamp") << u"(注意事項)"_s << false << DateTime::fromValue(-1) << false;

@@ -72,7 +72,7 @@ private Q_SLOTS:
 
     void teamsWrittenDifferentlyGetNoVotes() {
         QString other = page();
-        other.replace(u"<td>川崎Ｆ</td>"_s, u"<td>川崎F</td>"_s);
+        other.replace(u"<td>川崎Ｆ</td>"_s, u"<td>川崎</td>"_s); // a name no table knows
         m_web->site.serveVote(u"1234"_s, other.toUtf8());
         ScheduleData twice = OfficialSite::schedule1234();
         twice.Matches[8] = twice.Matches[0]; // the same teams twice take the same toto match
@@ -137,6 +137,9 @@ private Q_SLOTS:
         QTest::newRow("row time not a time")
             << u"<td>03/06</td><td>14:00</td><td>3</td>"_s
             << u"<td>03/06</td><td>未定</td><td>3</td>"_s << u"型が一致しません。 ( 13 )"_s;
+        // A cell left empty would shift the row: the row refuses the page instead.
+        QTest::newRow("empty home cell") << u"<td>鹿島</td>"_s << u"<td>&nbsp;</td>"_s << QString();
+        QTest::newRow("empty away cell") << u"<td>清水</td>"_s << u"<td></td>"_s << QString();
         // A page that ends early is a failed download, not a fault to report.
         QTest::newRow("page ends inside a row")
             << u"<td>8,039(34.37%)</td>"_s << u"</tr></table></body>"_s << QString();

@@ -1,0 +1,40 @@
+#include "web/PageReadReport.h"
+
+void PageReadReport::start(const QByteArray& page) {
+    *this = PageReadReport();
+    m_page = page;
+}
+
+void PageReadReport::reading(const QString& field, const PageLines& lines, qint32 index) {
+    m_field = field;
+    m_line = lines.sourceLine(index);
+}
+
+void PageReadReport::refused() {
+    if (!m_refusedField.isEmpty() || m_field.isEmpty())
+        return;
+    m_refusedField = m_field;
+    m_refusedLine = m_line;
+}
+
+QString PageReadReport::take(const QString& field, const PageLines& lines, qint32 index) {
+    reading(field, lines, index);
+    QString value = lines.at(index);
+    m_fieldLines.insert(field, m_line);
+    return value;
+}
+
+QString PageReadReport::describe(const QString& field, qint32 sourceLine) {
+    QString text = QStringLiteral("「") + field + QStringLiteral("」が読めません");
+    if (sourceLine > 0)
+        text += QStringLiteral("（") + QString::number(sourceLine) + QStringLiteral(" 行目）");
+    return text;
+}
+
+QString PageReadReport::describe(const QString& missingField) const {
+    if (!m_refusedField.isEmpty())
+        return describe(m_refusedField, m_refusedLine);
+    if (missingField.isEmpty())
+        return QString();
+    return describe(missingField, m_fieldLines.value(missingField));
+}
