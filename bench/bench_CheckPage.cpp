@@ -6,9 +6,9 @@
 #include "app/QtPlatform.h"
 #include "app/frmMain.h"
 #include "drawdata/ResultData.h"
-#include "results/clsTMultiResult.h"
-#include "results/clsTResult.h"
-#include "results/clsTResultGrid.h"
+#include "views/clsTMultiResult.h"
+#include "views/clsTResult.h"
+#include "views/clsTResultGrid.h"
 #include "widgets/CellGrid.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "BenchLists.h"
 #include "app/MainMenus.h"
 #include "singles/MarkAreaLayout.h"
-#include "singles/clsTSingle.h"
 #include "support/MainWindowFixture.h"
-#include "widgets/MarkAreaWidget.h"
+#include "views/MarkAreaWidget.h"
+#include "views/clsTSingle.h"
 #include "widgets/PageTurnImage.h"
 
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "app/PageBar.h"
 #include "app/PageParts.h"
 #include "drawdata/ResultData.h"
-#include "results/clsTGame.h"
-#include "results/clsTResult.h"
 #include "singles/CountCells.h"
 #include "singles/SingleList.h"
+#include "views/clsTGame.h"
+#include "views/clsTResult.h"
 
 #include <QAction>
 #include <QApplication>

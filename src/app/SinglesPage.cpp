@@ -4,9 +4,9 @@
 #include "app/PageParts.h"
 #include "singles/MarkAreaLayout.h"
 #include "singles/SingleList.h"
-#include "singles/clsTSingle.h"
-#include "singles/clsTSingleDraw.h"
-#include "singles/clsTSingleGame.h"
+#include "views/clsTSingle.h"
+#include "views/clsTSingleDraw.h"
+#include "views/clsTSingleGame.h"
 #include "widgets/PageTurnImage.h"
 
 #include <QApplication>

@@ -4,12 +4,12 @@
 #include "drawdata/clsXmlVote.h"
 #include "singles/MarkAreaLayout.h"
 #include "singles/SingleCodec.h"
-#include "singles/clsTSingle.h"
-#include "singles/clsTSingleGame.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
+#include "views/MarkAreaWidget.h"
+#include "views/clsTSingle.h"
+#include "views/clsTSingleGame.h"
 #include "widgets/CellGrid.h"
-#include "widgets/MarkAreaWidget.h"
 #include "widgets/PageTurnImage.h"
 
 #include <QApplication>

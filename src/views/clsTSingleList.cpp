@@ -1,4 +1,4 @@
-#include "singles/clsTSingleList.h"
+#include "views/clsTSingleList.h"
 
 #include "singles/SingleCodec.h"
 #include "widgets/CellGrid.h"

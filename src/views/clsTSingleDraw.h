@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/ErrorReporter.h"
-#include "widgets/MarkAreaWidget.h"
+#include "views/MarkAreaWidget.h"
 
 #include <QIcon>
 #include <QObject>

@@ -1,15 +1,15 @@
-#include "results/clsTResult.h"
+#include "views/clsTResult.h"
 
 #include "base/NumberFormat.h"
 #include "base/Platform.h"
-#include "results/clsTMultiResult.h"
-#include "results/clsTResultGrade.h"
-#include "results/clsTResultGrid.h"
-#include "results/clsTResultKakutei.h"
-#include "singles/clsTCount.h"
+#include "views/ResultPictures.h"
+#include "views/clsTCount.h"
+#include "views/clsTMultiResult.h"
+#include "views/clsTResultGrade.h"
+#include "views/clsTResultGrid.h"
+#include "views/clsTResultKakutei.h"
 #include "widgets/CellGrid.h"
 #include "widgets/PageTurnImage.h"
-#include "widgets/ResultPictures.h"
 
 #include <QKeyEvent>
 #include <QLabel>

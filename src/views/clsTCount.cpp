@@ -1,4 +1,4 @@
-#include "singles/clsTCount.h"
+#include "views/clsTCount.h"
 
 #include "widgets/CellGrid.h"
 

@@ -1,4 +1,4 @@
-#include "results/clsTMultiResult.h"
+#include "views/clsTMultiResult.h"
 
 #include "results/ResultMarkEdit.h"
 #include "widgets/CellGrid.h"

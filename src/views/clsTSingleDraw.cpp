@@ -1,4 +1,4 @@
-#include "singles/clsTSingleDraw.h"
+#include "views/clsTSingleDraw.h"
 
 #include "singles/SingleCodec.h"
 

@@ -1,7 +1,7 @@
 #include "base/RuntimeError.h"
 #include "support/TestMain.h"
-#include "widgets/MarkAreaWidget.h"
-#include "widgets/MarkPictures.h"
+#include "views/MarkAreaWidget.h"
+#include "views/MarkPictures.h"
 
 #include <QPaintEvent>
 #include <QSignalSpy>

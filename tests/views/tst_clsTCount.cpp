@@ -1,5 +1,5 @@
 #include "singles/CountCells.h"
-#include "singles/clsTCount.h"
+#include "views/clsTCount.h"
 #include "widgets/CellGrid.h"
 
 #include <QApplication>

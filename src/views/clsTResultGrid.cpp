@@ -1,4 +1,4 @@
-#include "results/clsTResultGrid.h"
+#include "views/clsTResultGrid.h"
 
 #include "widgets/CellGrid.h"
 

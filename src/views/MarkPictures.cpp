@@ -1,4 +1,4 @@
-#include "widgets/MarkPictures.h"
+#include "views/MarkPictures.h"
 
 #include "base/RuntimeError.h"
 #include "widgets/PaintedIconEngine.h"

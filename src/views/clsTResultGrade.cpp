@@ -1,4 +1,4 @@
-#include "results/clsTResultGrade.h"
+#include "views/clsTResultGrade.h"
 
 #include "widgets/CellGrid.h"
 

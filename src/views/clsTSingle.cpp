@@ -1,12 +1,12 @@
-#include "singles/clsTSingle.h"
+#include "views/clsTSingle.h"
 
 #include "base/AppInfo.h"
 #include "base/NumberFormat.h"
 #include "base/Platform.h"
-#include "singles/clsTCount.h"
-#include "singles/clsTSingleDraw.h"
-#include "singles/clsTSingleList.h"
-#include "widgets/MarkPictures.h"
+#include "views/MarkPictures.h"
+#include "views/clsTCount.h"
+#include "views/clsTSingleDraw.h"
+#include "views/clsTSingleList.h"
 #include "widgets/PageTurnImage.h"
 
 #include <QLabel>

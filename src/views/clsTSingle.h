@@ -5,7 +5,7 @@
 #include "singles/CountCells.h"
 #include "singles/SingleCodec.h"
 #include "singles/clsTSingleFrame.h"
-#include "widgets/MarkAreaWidget.h"
+#include "views/MarkAreaWidget.h"
 #include "widgets/PageIndicator.h"
 
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "widgets/ResultPictures.h"
+#include "views/ResultPictures.h"
 
 #include "widgets/PaintedIconEngine.h"
 

@@ -1,4 +1,4 @@
-#include "singles/clsTSingleGame.h"
+#include "views/clsTSingleGame.h"
 
 #include "widgets/CellGrid.h"
 

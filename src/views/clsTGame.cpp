@@ -1,9 +1,9 @@
-#include "results/clsTGame.h"
+#include "views/clsTGame.h"
 
 #include "drawdata/ScheduleData.h"
 #include "drawdata/VoteData.h"
 #include "results/GamePanelTexts.h"
-#include "results/clsTGraphEx.h"
+#include "views/clsTGraphEx.h"
 #include "widgets/CellGrid.h"
 
 #include <QApplication>

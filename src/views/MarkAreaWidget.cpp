@@ -1,4 +1,4 @@
-#include "widgets/MarkAreaWidget.h"
+#include "views/MarkAreaWidget.h"
 
 #include "base/RuntimeError.h"
 

@@ -1,4 +1,4 @@
-#include "results/clsTGraphEx.h"
+#include "views/clsTGraphEx.h"
 
 #include "base/RuntimeError.h"
 #include "widgets/StackedBar.h"

@@ -1,4 +1,4 @@
-#include "results/clsTResultKakutei.h"
+#include "views/clsTResultKakutei.h"
 
 #include "results/ConfirmedPrizeTable.h"
 #include "widgets/CellGrid.h"
