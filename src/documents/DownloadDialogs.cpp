@@ -11,18 +11,26 @@ bool confirmDownload(const QString& document) {
         u' ' + document, MessageIcon::Information, true);
 }
 
-void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished) {
+void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished,
+                 qint32 lngOtherDraw, const QString& detail) {
     if (cancelled)
         return;
-    if (unpublished)
+    if (lngOtherDraw != 0)
+        Platform::current().showMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
+                                            QStringLiteral("回を要求しましたが、第") +
+                                            QString::number(lngOtherDraw) +
+                                            QStringLiteral("回のページが返されました。"),
+                                        u' ' + document, MessageIcon::Warning);
+    else if (unpublished)
         Platform::current().showMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
                                             QStringLiteral("回 ") + document +
                                             QStringLiteral("は発表されていません。"),
                                         u' ' + document, MessageIcon::Information);
     else
         Platform::current().showMessage(
-            QStringLiteral("インターネットよりダウンロードに失敗しました。"), u' ' + document,
-            MessageIcon::Warning);
+            QStringLiteral("インターネットよりダウンロードに失敗しました。") +
+                (detail.isEmpty() ? QString() : QStringLiteral("\r\n") + detail),
+            u' ' + document, MessageIcon::Warning);
 }
 
 } // namespace DownloadDialogs

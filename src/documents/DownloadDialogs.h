@@ -11,9 +11,11 @@ namespace DownloadDialogs {
 
 // True when the user agrees to download the document.
 bool confirmDownload(const QString& document);
-// Nothing after a cancelled download; otherwise the draw's "not published" notice or the
-// download failure warning.
-void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished);
+// Nothing after a cancelled download; otherwise the notice that the page was another draw's
+// (lngOtherDraw, 0 for none), the draw's "not published" notice, or the download failure
+// warning with detail, what could not be read and where the page was kept, as its second line.
+void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished,
+                 qint32 lngOtherDraw = 0, const QString& detail = QString());
 
 // Stores a complete record as its draw's file unless that file already exists: a stored
 // document is never replaced by a later download.

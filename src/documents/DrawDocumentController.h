@@ -3,6 +3,8 @@
 #include "base/ErrorReporter.h"
 #include "base/clsFileSystemObject.h"
 #include "documents/DownloadDialogs.h"
+#include "documents/FailedPageLog.h"
+#include "web/PageReadReport.h"
 
 #include <QString>
 #include <optional>
@@ -35,7 +37,8 @@ public:
 
     // Tells the user why the last get operation obtained nothing (nothing when it was declined).
     void FalseDialog(qint32 lngKaisaikai) const {
-        DownloadDialogs::showFailure(lngKaisaikai, m_document, m_cancel, m_unpublished);
+        DownloadDialogs::showFailure(lngKaisaikai, m_document, m_cancel, m_unpublished, m_otherDraw,
+                                     m_failure);
     }
 
 protected:
@@ -44,14 +47,18 @@ protected:
         std::optional<Record> record;
         bool keep = true;
         bool unpublished = false;
+        // What the reader of the page left for a failure message.
+        PageReadReport report;
     };
-    using CompletenessRule = bool (*)(const Record&);
+    // The first field of a record that the completeness test finds missing, as the page names
+    // it; "" for a complete record.
+    using MissingFieldRule = QString (*)(const Record&);
 
     // `className` names the controller in its reports; `document` is the document's name on
-    // screen ("開催情報", "投票状況", "くじ結果").
-    DrawDocumentController(const QString& className, const QString& document,
-                           CompletenessRule isComplete)
-        : m_reporter(className), m_document(document), m_isComplete(isComplete) {}
+    // screen ("開催情報", "投票状況", "くじ結果"), `kind` its name in kept pages' names.
+    DrawDocumentController(const QString& className, const QString& document, const QString& kind,
+                           MissingFieldRule missingField)
+        : m_reporter(className), m_document(document), m_kind(kind), m_missingField(missingField) {}
     virtual ~DrawDocumentController() = default;
 
     // The document's own download from the official site.
@@ -76,6 +83,8 @@ protected:
         m_cancel = false;
         m_unpublished = false;
         m_readFromFile = false;
+        m_otherDraw = 0;
+        m_failure.clear();
         Record data;
         if (lngKaisaikai > 0) {
             if ((DType & ReadFile) && m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
@@ -89,14 +98,33 @@ protected:
                     if (got.record) {
                         data = *got.record;
                         if (got.keep)
-                            DownloadDialogs::storeOnce(m_xml, data, m_isComplete(data));
+                            DownloadDialogs::storeOnce(m_xml, data, isComplete(data));
                     }
                     m_unpublished = got.unpublished;
+                    explainFailure(lngKaisaikai, got);
                 }
             }
         }
         m_record = data;
-        return m_isComplete(data);
+        return isComplete(data);
+    }
+
+    bool isComplete(const Record& data) const { return m_missingField(data).isEmpty(); }
+
+    // After a download that brought a page but no complete document: keeps the page and notes
+    // for FalseDialog what could not be read and where the page was kept. Another draw's page
+    // is only noted.
+    void explainFailure(qint32 lngKaisaikai, const Downloaded& got) {
+        m_otherDraw = got.report.otherDraw();
+        if (m_otherDraw != 0 || got.unpublished || got.report.page().isEmpty())
+            return;
+        const QString missing = got.record ? m_missingField(*got.record) : QString();
+        if (got.record && missing.isEmpty())
+            return;
+        m_failure = got.report.describe(missing);
+        const QString kept = FailedPageLog::keep(m_kind, lngKaisaikai, got.report.page());
+        if (!kept.isEmpty())
+            m_failure += (m_failure.isEmpty() ? QString() : QStringLiteral(" ")) + kept;
     }
 
     // The record of the last get operation (an empty one, reported, before Initialize).
@@ -117,11 +145,14 @@ private:
     clsFileSystemObject m_fso;
     ErrorReporter m_reporter;
     QString m_document;
-    CompletenessRule m_isComplete;
+    QString m_kind;
+    MissingFieldRule m_missingField;
     QObject* m_owner = nullptr;
     bool m_ready = false;
     bool m_cancel = false;
     bool m_unpublished = false;
     bool m_readFromFile = false;
+    qint32 m_otherDraw = 0;
+    QString m_failure;
     Record m_record;
 };

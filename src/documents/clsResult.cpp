@@ -3,7 +3,8 @@
 #include "drawdata/clsToto.h"
 
 clsResult::clsResult()
-    : DrawDocumentController(QStringLiteral("clsResult"), QStringLiteral("くじ結果"), IsComplete) {}
+    : DrawDocumentController(QStringLiteral("clsResult"), QStringLiteral("くじ結果"),
+                             QStringLiteral("result"), MissingField) {}
 
 bool clsResult::CheckResultFile(qint32 lngKaisaikai, const QString& strKumi) const {
     return fileExists(lngKaisaikai, strKumi);
@@ -19,27 +20,51 @@ clsResult::Downloaded clsResult::download(qint32 lngKaisaikai, const QString& st
     if (m_html.GetResult(lngKaisaikai, strKumi, owner()))
         got.record = m_html.Result();
     got.unpublished = m_html.Unpublished();
+    got.report = m_html.Report();
     return got;
 }
 
 bool clsResult::IsComplete(const ResultData& data) {
+    return MissingField(data).isEmpty();
+}
+
+QString clsResult::MissingField(const ResultData& data) {
     if (data.Kaisaikai < 1)
-        return false;
-    for (const ResultMatch& match : data.Matches) {
-        if (match.Home.isEmpty() || match.Away.isEmpty() || match.HomeScore > 30 ||
-            match.AwayScore > 30 || match.Mark > 3)
-            return false;
+        return QStringLiteral("開催回");
+    for (size_t m = 0; m < data.Matches.size(); ++m) {
+        const ResultMatch& match = data.Matches[m];
+        const QString row = QStringLiteral("第") + QString::number(m + 1) + QStringLiteral("試合");
+        if (match.Home.isEmpty())
+            return row + QStringLiteral("のホーム");
+        if (match.Away.isEmpty())
+            return row + QStringLiteral("のアウェイ");
+        if (match.HomeScore > 30 || match.AwayScore > 30)
+            return row + QStringLiteral("のスコア");
+        if (match.Mark > 3)
+            return row + QStringLiteral("の結果");
     }
     if (data.Cancelled)
-        return true;
+        return QString();
     const qint32 grades = clsToto().GetMaxGrade(data);
     for (qint32 g = 0; g < grades && g < ResultData::GradeCount; ++g) {
-        if (data.Prize[size_t(g)] < Money() || data.Winners[size_t(g)] < Money() ||
-            data.CarryOver[size_t(g)] < Money())
-            return false;
+        const QString grade = QString::number(g + 1) + u'等';
+        if (data.Prize[size_t(g)] < Money())
+            return grade + QStringLiteral("の当せん金");
+        if (data.Winners[size_t(g)] < Money())
+            return grade + QStringLiteral("の当せん口数");
+        if (data.CarryOver[size_t(g)] < Money())
+            return grade + QStringLiteral("の繰越金");
     }
-    return !data.PayoutStart.isNull() && !data.PayoutDeadline.isNull() && !data.Sales.isZero() &&
-           !data.Votes.isZero() && !data.Tickets.isZero();
+    const std::pair<bool, const char16_t*> totals[] = {{data.PayoutStart.isNull(), u"払戻開始日"},
+                                                       {data.PayoutDeadline.isNull(), u"払戻期限"},
+                                                       {data.Sales.isZero(), u"売上金額"},
+                                                       {data.Votes.isZero(), u"投票口数"},
+                                                       {data.Tickets.isZero(), u"投票枚数"}};
+    for (const auto& [missing, name] : totals) {
+        if (missing)
+            return QString::fromUtf16(name);
+    }
+    return QString();
 }
 
 ResultData clsResult::Result() const {

@@ -27,6 +27,8 @@ public:
     // matches, and unless the draw was cancelled a prize table without negative values, the
     // payout dates and the sale totals.
     static bool IsComplete(const ResultData& data);
+    // The first field, as the page names it, that keeps data from being complete; "" for none.
+    static QString MissingField(const ResultData& data);
 
 private:
     Downloaded download(qint32 lngKaisaikai, const QString& strKumi) override;

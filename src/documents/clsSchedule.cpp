@@ -8,7 +8,7 @@
 
 clsSchedule::clsSchedule()
     : DrawDocumentController(QStringLiteral("clsSchedule"), QStringLiteral("開催情報"),
-                             IsComplete) {}
+                             QStringLiteral("schedule"), MissingField) {}
 
 bool clsSchedule::CheckScheduleFile(qint32 lngKaisaikai, const QString& strKumi) const {
     return fileExists(lngKaisaikai, strKumi);
@@ -28,19 +28,38 @@ clsSchedule::Downloaded clsSchedule::download(qint32 lngKaisaikai, const QString
     if (m_html.GetSchedule(lngKaisaikai, strKumi, owner()))
         got.record = m_html.Schedule();
     got.unpublished = m_html.Unpublished();
+    got.report = m_html.Report();
     return got;
 }
 
 bool clsSchedule::IsComplete(const ScheduleData& data) {
+    return MissingField(data).isEmpty();
+}
+
+QString clsSchedule::MissingField(const ScheduleData& data) {
     if (data.Kaisaikai < 1)
-        return false;
-    for (const MatchInfo& match : data.Matches) {
-        if (match.Home.isEmpty() || match.Away.isEmpty() || match.Stadium.isEmpty() ||
-            match.MatchDate.isNull())
-            return false;
+        return QStringLiteral("開催回");
+    for (size_t m = 0; m < data.Matches.size(); ++m) {
+        const MatchInfo& match = data.Matches[m];
+        const QString row = QStringLiteral("第") + QString::number(m + 1) + QStringLiteral("試合");
+        if (match.MatchDate.isNull())
+            return row + QStringLiteral("の開催日");
+        if (match.Stadium.isEmpty())
+            return row + QStringLiteral("の競技場");
+        if (match.Home.isEmpty())
+            return row + QStringLiteral("のホーム");
+        if (match.Away.isEmpty())
+            return row + QStringLiteral("のアウェイ");
     }
-    return data.HeldState != ScheduleData::HeldNormally ||
-           (!data.SaleStart.isNull() && !data.SaleEnd.isNull() && !data.ResultDate.isNull());
+    if (data.HeldState != ScheduleData::HeldNormally)
+        return QString();
+    if (data.SaleStart.isNull())
+        return QStringLiteral("販売開始日");
+    if (data.SaleEnd.isNull())
+        return QStringLiteral("販売終了日");
+    if (data.ResultDate.isNull())
+        return QStringLiteral("結果発表日");
+    return QString();
 }
 
 ScheduleData clsSchedule::Schedule() const {

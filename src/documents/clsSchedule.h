@@ -40,6 +40,8 @@ public:
     // Complete: a draw number, all nine matches with teams, stadium and date, and for a draw
     // held normally its sale and result dates.
     static bool IsComplete(const ScheduleData& data);
+    // The first field, as the page names it, that keeps data from being complete; "" for none.
+    static QString MissingField(const ScheduleData& data);
 
 private:
     Downloaded download(qint32 lngKaisaikai, const QString& strKumi) override;

@@ -7,7 +7,8 @@
 #include <QStringList>
 
 clsVote::clsVote()
-    : DrawDocumentController(QStringLiteral("clsVote"), QStringLiteral("投票状況"), IsComplete) {}
+    : DrawDocumentController(QStringLiteral("clsVote"), QStringLiteral("投票状況"),
+                             QStringLiteral("vote"), MissingField) {}
 
 bool clsVote::CheckVoteFile(qint32 lngKaisaikai, const QString& strKumi) const {
     return fileExists(lngKaisaikai, strKumi);
@@ -35,6 +36,7 @@ clsVote::Downloaded clsVote::download(qint32 lngKaisaikai, const QString& strKum
             reportUnpaired(*got.record, unpaired);
     }
     got.unpublished = m_html.Unpublished();
+    got.report = m_html.Report();
     return got;
 }
 
@@ -62,13 +64,25 @@ bool clsVote::storedSchedule(qint32 lngKaisaikai, const QString& strKumi,
 }
 
 bool clsVote::IsComplete(const VoteData& data) {
-    if (data.Kaisaikai < 1 || data.AsOf.value() <= 0)
-        return false;
-    for (const VoteMatch& match : data.Matches) {
-        if (match.MatchDate.isNull() || match.Home.isEmpty() || match.Away.isEmpty())
-            return false;
+    return MissingField(data).isEmpty();
+}
+
+QString clsVote::MissingField(const VoteData& data) {
+    if (data.Kaisaikai < 1)
+        return QStringLiteral("開催回");
+    if (data.AsOf.value() <= 0)
+        return QStringLiteral("集計時点");
+    for (size_t m = 0; m < data.Matches.size(); ++m) {
+        const VoteMatch& match = data.Matches[m];
+        const QString row = QStringLiteral("第") + QString::number(m + 1) + QStringLiteral("試合");
+        if (match.MatchDate.isNull())
+            return row + QStringLiteral("の開催日");
+        if (match.Home.isEmpty())
+            return row + QStringLiteral("のホーム");
+        if (match.Away.isEmpty())
+            return row + QStringLiteral("のアウェイ");
     }
-    return true;
+    return QString();
 }
 
 VoteData clsVote::Vote() const {

@@ -34,6 +34,8 @@ public:
 
     // Complete: a draw number, an as-of date, and a date and both teams for all nine matches.
     static bool IsComplete(const VoteData& data);
+    // The first field, as the page names it, that keeps data from being complete; "" for none.
+    static QString MissingField(const VoteData& data);
 
 private:
     Downloaded download(qint32 lngKaisaikai, const QString& strKumi) override;

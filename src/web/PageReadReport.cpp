@@ -17,6 +17,12 @@ void PageReadReport::refused() {
     m_refusedLine = m_line;
 }
 
+void PageReadReport::refuse(const QString& field) {
+    m_field = field;
+    m_line = 0;
+    refused();
+}
+
 QString PageReadReport::take(const QString& field, const PageLines& lines, qint32 index) {
     reading(field, lines, index);
     QString value = lines.at(index);

@@ -19,6 +19,8 @@ public:
     void reading(const QString& field, const PageLines& lines, qint32 index);
     // What was being read could not be read, and the reader refuses the page.
     void refused();
+    // The page could not be read for field, which stands on no line of its own.
+    void refuse(const QString& field);
     // Reads field from the page line index (throws PageLines::Ended past the end), noting where
     // it stood.
     QString take(const QString& field, const PageLines& lines, qint32 index);

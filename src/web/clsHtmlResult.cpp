@@ -96,8 +96,10 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
     m_unpublished = false;
     m_report.start(page);
     try {
-        if (m_htmlGet.LoadPage(page, contentType) == 0)
+        if (m_htmlGet.LoadPage(page, contentType) == 0) {
+            m_report.refuse(QStringLiteral("ページの文字コード"));
             return false;
+        }
 
         ResultData work;
         bool headerFound = false;

@@ -58,8 +58,10 @@ bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, cons
     m_noticeShown = false;
     m_report.start(page);
     try {
-        if (m_htmlGet.LoadPage(page, contentType) == 0)
+        if (m_htmlGet.LoadPage(page, contentType) == 0) {
+            m_report.refuse(QStringLiteral("ページの文字コード"));
             return false;
+        }
 
         ScheduleData work;
         bool headerFound = false;

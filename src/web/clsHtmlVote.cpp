@@ -76,8 +76,10 @@ bool clsHtmlVote::ReadPage(qint32 lngKaisaikai, const ScheduleData& schedule,
     blnFinal = false;
     m_report.start(page);
     try {
-        if (m_htmlGet.LoadPage(page, contentType) == 0)
+        if (m_htmlGet.LoadPage(page, contentType) == 0) {
+            m_report.refuse(QStringLiteral("ページの文字コード"));
             return false;
+        }
 
         VoteData work;
         TotoTable toto;
@@ -167,8 +169,7 @@ bool clsHtmlVote::readLines(const PageLines& lines, VoteData& work, TotoTable& t
             if (!m_toto.GetStringToDateNow(line, work.AsOf, blnFinal))
                 continue;
             stampFound = true;
-            m_report.take(blnFinal ? QStringLiteral("販売終了時点") : QStringLiteral("集計時点"),
-                          lines, i);
+            m_report.take(QStringLiteral("集計時点"), lines, i);
             if (!work.AsOf.isNull())
                 year = work.AsOf.date().year();
         }
@@ -181,8 +182,8 @@ bool clsHtmlVote::readLines(const PageLines& lines, VoteData& work, TotoTable& t
         if (line == QStringLiteral("販売期間")) {
             DateTime saleStart;
             m_toto.DateString2(m_report.take(line, lines, ++i), saleStart, saleEnd);
-            if (blnFinal)
-                m_report.take(QStringLiteral("販売終了時点"), lines, i);
+            if (blnFinal) // the figures at the end of sale stand as of its end
+                m_report.take(QStringLiteral("集計時点"), lines, i);
             continue;
         }
         if (line == QStringLiteral("結果発表日") || line == QStringLiteral("払戻開始日") ||

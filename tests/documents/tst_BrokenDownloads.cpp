@@ -4,6 +4,7 @@
 #include "support/WebTestFixture.h"
 #include "web/clsWinInet.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -109,8 +110,13 @@ private Q_SLOTS:
         QVERIFY(!download(document));
         const QString stored = m_web->path(QLatin1String(files.stored));
         QVERIFY(!QFile::exists(stored));
-        QCOMPARE(m_web->platform.texts(),
+        QCOMPARE(m_web->platform.firstLines(),
                  QStringList{u"インターネットよりダウンロードに失敗しました。"_s});
+        // A page that arrived whole but could not be read is kept, and its path ends the message.
+        const bool pageArrived = !change.isEmpty();
+        QCOMPARE(QDir(m_web->path(u"SysData/Log"_s)).entryList(QDir::Files).size(),
+                 pageArrived ? 1 : 0);
+        QCOMPARE(m_web->platform.texts().value(0).endsWith(u".html"_s), pageArrived);
         QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
 
         m_web->platform.clearMessages();

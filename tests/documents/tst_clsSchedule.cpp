@@ -130,7 +130,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_stored));
         schedule.FalseDialog(1234);
         QCOMPARE(m_web->platform.messages.size(), 1);
-        QCOMPARE(m_web->platform.messages[0].text,
+        QCOMPARE(m_web->platform.firstLines().value(0),
                  u"インターネットよりダウンロードに失敗しました。"_s);
         QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
     }
@@ -153,7 +153,7 @@ private Q_SLOTS:
         QVERIFY(!schedule.GetSchedule(1234, QString(), 3, false));
         QVERIFY(!QFile::exists(m_stored));
         schedule.FalseDialog(1234);
-        QCOMPARE(m_web->platform.texts(),
+        QCOMPARE(m_web->platform.firstLines(),
                  QStringList{u"インターネットよりダウンロードに失敗しました。"_s});
     }
 

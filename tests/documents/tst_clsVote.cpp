@@ -103,7 +103,7 @@ private Q_SLOTS:
         vote.Initialize(nullptr);
         QVERIFY(!vote.GetVote(1234, QString(), 3, false));
         vote.FalseDialog(1234);
-        QCOMPARE(m_web->platform.texts(),
+        QCOMPARE(m_web->platform.firstLines(),
                  QStringList{u"インターネットよりダウンロードに失敗しました。"_s});
         QVERIFY(!QFile::exists(m_stored));
     }

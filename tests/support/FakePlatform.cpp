@@ -74,6 +74,13 @@ QString FakePlatform::path(const QString& relative) const {
     return m_folder.path() + u'/' + relative;
 }
 
+QStringList FakePlatform::firstLines() const {
+    QStringList result;
+    for (const Message& m : messages)
+        result << m.text.section(QStringLiteral("\r\n"), 0, 0);
+    return result;
+}
+
 QStringList FakePlatform::texts() const {
     QStringList result;
     for (const Message& m : messages)

@@ -68,6 +68,8 @@ public:
     // A path inside the program folder.
     QString path(const QString& relative) const;
     QStringList texts() const;
+    // The first line of each message's text (a failed download adds a line of its own).
+    QStringList firstLines() const;
     void clearMessages() { messages.clear(); }
 
 private:
