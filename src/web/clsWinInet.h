@@ -8,7 +8,8 @@
 class QObject;
 
 // The program's only network client: downloads the body of one HTTP or HTTPS address, blocking,
-// and logs its progress in the connection window. The request asks for Japanese pages
+// through the installed Transport (libcurl in the program), and logs its progress in the
+// connection window. The request asks for Japanese pages
 // ("Accept-Language: ja-JP"), always goes to the server (no cached answers), and the body comes
 // back whatever the HTTP status. Certificates are verified.
 class clsWinInet {
@@ -18,6 +19,8 @@ public:
     static constexpr qint32 MaxBodyBytes = 32 * 1024 * 1024;
     // No transfer takes longer than this, however slowly the server keeps sending.
     static constexpr qint32 TransferTimeLimitSeconds = 120;
+    // The log shows one "." per block of this many bytes received, as the reads of a page go.
+    static constexpr qint32 ReadBlockBytes = 1024;
 
     clsWinInet();
 
@@ -64,8 +67,6 @@ private:
     void addLine(const QString& text) const;
     void extendLine(const QString& text) const;
 
-    // The text of a UTF-8 body; "" when it is not valid UTF-8.
-    static QString decodeUtf8(const QByteArray& bytes);
     // Milliseconds of a setting given in seconds; overflow is a run-time error.
     static qint32 secondsToMilliseconds(qint32 seconds);
 

@@ -1,5 +1,6 @@
 #include "base/ShiftJis.h"
 #include "support/WebTestFixture.h"
+#include "web/Transport.h"
 #include "web/clsWinInet.h"
 
 #include <QElapsedTimer>
@@ -350,6 +351,34 @@ private Q_SLOTS:
         QCOMPARE(m_web->platform.messages[0].title,
                  u"Kelvor mini / clsWinInet / GetHttpDataString"_s);
         QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
+    }
+
+    // A transport installed in place of the network serves every download, and the client
+    // keeps its log, its status and its rule that only a clean transfer gives a body.
+    void anInstalledTransportStandsInForTheNetwork() {
+        struct Fixed : Transport {
+            bool available() const override { return true; }
+            TransferResult fetch(const TransferRequest& request, const TransferLog& log) override {
+                asked = request.url;
+                log.addLine(u"受信中 "_s);
+                return TransferResult{"<p>x", u"text/html; charset=Shift_JIS"_s, 503, true, clean};
+            }
+            QString asked;
+            bool clean = true;
+        } fixed;
+        Transport::install(&fixed);
+        clsWinInet client;
+        QByteArray bytes;
+        QCOMPARE(client.GetHttpData(u"https://site.invalid/p"_s, bytes, QString(), nullptr), 4);
+        QCOMPARE(fixed.asked, u"https://site.invalid/p"_s);
+        QCOMPARE(bytes, QByteArray("<p>x"));
+        QCOMPARE(client.ContentType(), u"text/html; charset=Shift_JIS"_s);
+        QCOMPARE(client.LastStatus(), 503);
+        QCOMPARE(m_web->window.lastLog.value(2), u" 受信中 .."_s);
+        fixed.clean = false;
+        QCOMPARE(client.GetHttpData(u"https://site.invalid/p"_s, bytes, QString(), nullptr), 0);
+        QVERIFY(bytes.isEmpty());
+        Transport::install(nullptr);
     }
 
 private:
