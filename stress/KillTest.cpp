@@ -1,6 +1,7 @@
 #include "KillTest.h"
 
 #include "StressPlatform.h"
+#include "base/OfficialUrlSettings.h"
 #include "base/ProgramSettings.h"
 #include "drawdata/clsXmlSchedule.h"
 #include "io/clsTFileCSV.h"
@@ -37,6 +38,18 @@ Save saverFor(const QString& kind, const QString& folder, QString& path) {
                     singles[version][std::size_t(i)] = (i * (version ? 7 : 13) + version) % 19683;
             }
             return clsTFileCSV().CsvSave(path, CsvSingles, singles[version]);
+        };
+    }
+    if (kind == QStringLiteral("urls")) {
+        path = folder + u'/' + OfficialUrlSettings::fileName();
+        return [](int version) {
+            OfficialUrlSettings settings = OfficialUrlSettings::defaults();
+            if (version == 1) {
+                settings.bigOfficialScheduleUrl =
+                    QStringLiteral("https://store.example.jp/InitBIGLotInfo.form?holdCntId=");
+                settings.Proxy = QStringLiteral("proxy.example.jp:8080");
+            }
+            return settings.write(false);
         };
     }
     if (kind == QStringLiteral("settings")) {

@@ -1,5 +1,5 @@
 // The stress tool: the kill test of the saves and the bad-input measurements.
-//   kelvor-stress kill KIND COUNT FOLDER   KIND: csv, settings, draw
+//   kelvor-stress kill KIND COUNT FOLDER   KIND: csv, settings, urls, draw
 //   kelvor-stress bad FOLDER [NAME]   NAME: only the cases whose name holds it
 // ("child" and "once" are the saving program's own modes.)
 #include "BadInput.h"
@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
         return runKillTest(arg(2), arg(3).toInt(), arg(4)) ? 0 : 1;
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "bad") == 0)
         return runBadInput(arg(2), argc == 4 ? arg(3) : QString()) ? 0 : 1;
-    std::fprintf(stderr, "usage: kelvor-stress kill csv|settings|draw COUNT FOLDER\n"
+    std::fprintf(stderr, "usage: kelvor-stress kill csv|settings|urls|draw COUNT FOLDER\n"
                          "       kelvor-stress bad FOLDER [NAME]\n");
     return 2;
 }

@@ -6,7 +6,7 @@ build="$1"
 kills="$2"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-for kind in csv settings draw; do
+for kind in csv settings urls draw; do
     "$build/stress/kelvor-stress" kill "$kind" "$kills" "$work/$kind"
 done
 "$build/stress/kelvor-stress" bad "$work/bad"

@@ -33,6 +33,8 @@ MainMenus::MainMenus(QMenuBar* bar) {
     fileNew = addItem(file, QStringLiteral("新規作成(&N)"), QStringLiteral("mnuFile_New"));
     fileOpen = addItem(file, QStringLiteral("開く(&O)..."), QStringLiteral("mnuFile_Open"));
     fileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    fileSavedPage = addItem(file, QStringLiteral("保存したページから読み込み..."),
+                            QStringLiteral("mnuFile_SavedPage"));
     file->addSeparator();
     fileSave = addItem(file, QStringLiteral("上書き保存(&S)"), QStringLiteral("mnuFile_Save"));
     fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -110,6 +112,11 @@ MainMenus::MainMenus(QMenuBar* bar) {
                               QStringLiteral("mnuTool_ClipImport_Class_0"));
     tool->addSeparator();
     toolAnalysis = addItem(tool, QStringLiteral("分析..."), QStringLiteral("mnuTool_Analysis"));
+    tool->addSeparator();
+    toolHandSchedule = addItem(tool, QStringLiteral("開催情報を手入力..."),
+                               QStringLiteral("mnuTool_HandSchedule"));
+    toolConnection =
+        addItem(tool, QStringLiteral("接続設定..."), QStringLiteral("mnuTool_Connection"));
 
     QMenu* help = addMenu(bar, QStringLiteral("ヘルプ(&H)"), QStringLiteral("mnuHelp"));
     helpVersion =

@@ -16,6 +16,8 @@ public:
 
     QAction* fileNew = nullptr;
     QAction* fileOpen = nullptr;
+    // A page of the official site that the browser saved, read as a download would be.
+    QAction* fileSavedPage = nullptr;
     QAction* fileSave = nullptr;
     QAction* fileSaveAs = nullptr;
     QAction* fileEnd = nullptr;
@@ -44,6 +46,9 @@ public:
     QAction* clipboardImport = nullptr;
     // The analysis window: what the list is worth under the vote rates.
     QAction* toolAnalysis = nullptr;
+    // The ways forward when a download fails: the schedule by hand, the addresses and the proxy.
+    QAction* toolHandSchedule = nullptr;
+    QAction* toolConnection = nullptr;
 
     QAction* helpVersion = nullptr;
 

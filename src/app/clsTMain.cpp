@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
+#include "documents/HandEnteredSchedule.h"
 #include "documents/clsResult.h"
 #include "documents/clsSchedule.h"
 #include "documents/clsVote.h"
@@ -71,41 +72,68 @@ void clsTMain::reload(bool readVote, bool clearVoteWhenMissing) {
 void clsTMain::GetSchedule(bool blnDQuestion) {
     if (m_noGame)
         return;
-    if (m_schedule->GetSchedule(m_kaisaikai, m_kumi, clsSchedule::ReadFile | clsSchedule::Download,
-                                blnDQuestion)) {
-        m_scheduleData = m_schedule->Schedule();
-        reload(false, false);
-    } else {
-        m_schedule->FalseDialog(m_kaisaikai);
-    }
+    takeSchedule(m_schedule->GetSchedule(
+        m_kaisaikai, m_kumi, clsSchedule::ReadFile | clsSchedule::Download, blnDQuestion));
 }
 
 void clsTMain::GetVote(bool blnDQuestion) {
-    if (m_noGame)
+    if (m_noGame || !scheduleStored())
         return;
-    if (!CheckScheduleFile()) {
-        Platform::current().showMessage(QStringLiteral("開催情報を先にダウンロードして下さい。"),
-                                        AppInfo::title(), MessageIcon::Information);
-        return;
-    }
-    if (m_vote->GetVote(m_kaisaikai, m_kumi, clsVote::ReadFile | clsVote::Download, blnDQuestion)) {
-        m_voteData = m_vote->Vote();
-        reload(true, false);
-    } else {
-        m_vote->FalseDialog(m_kaisaikai);
-    }
+    takeVote(
+        m_vote->GetVote(m_kaisaikai, m_kumi, clsVote::ReadFile | clsVote::Download, blnDQuestion));
 }
 
 void clsTMain::GetResult(bool blnDQuestion) {
     if (m_noGame)
         return;
-    if (m_result->GetResult(m_kaisaikai, m_kumi, clsResult::ReadFile | clsResult::Download,
-                            blnDQuestion)) {
-        m_resultData = m_result->Result();
-        reload(false, false);
-    } else {
-        m_result->FalseDialog(m_kaisaikai);
+    takeResult(m_result->GetResult(m_kaisaikai, m_kumi, clsResult::ReadFile | clsResult::Download,
+                                   blnDQuestion));
+}
+
+void clsTMain::ReadSavedPage(SavedPageKind::Kind kind, const QByteArray& page) {
+    if (m_noGame)
+        return;
+    if (kind == SavedPageKind::Schedule)
+        takeSchedule(m_schedule->ReadSavedPage(m_kaisaikai, m_kumi, page));
+    else if (kind == SavedPageKind::Vote && scheduleStored())
+        takeVote(m_vote->ReadSavedPage(m_kaisaikai, m_kumi, page));
+    else if (kind == SavedPageKind::Result)
+        takeResult(m_result->ReadSavedPage(m_kaisaikai, m_kumi, page));
+}
+
+bool clsTMain::scheduleStored() const {
+    if (CheckScheduleFile())
+        return true;
+    Platform::current().showMessage(QStringLiteral("開催情報を先にダウンロードして下さい。"),
+                                    AppInfo::title(), MessageIcon::Information);
+    return false;
+}
+
+void clsTMain::takeSchedule(bool complete) {
+    if (!complete) {
+        m_schedule->FalseDialog(m_kaisaikai);
+        return;
     }
+    m_scheduleData = m_schedule->Schedule();
+    reload(false, false);
+}
+
+void clsTMain::takeVote(bool complete) {
+    if (!complete) {
+        m_vote->FalseDialog(m_kaisaikai);
+        return;
+    }
+    m_voteData = m_vote->Vote();
+    reload(true, false);
+}
+
+void clsTMain::takeResult(bool complete) {
+    if (!complete) {
+        m_result->FalseDialog(m_kaisaikai);
+        return;
+    }
+    m_resultData = m_result->Result();
+    reload(false, false);
 }
 
 void clsTMain::SetKaisaikai(qint32 lngKaisaikai) {
@@ -131,6 +159,14 @@ bool clsTMain::GetOldVoteFile(qint32 lngKaisaikai, DateTime SEndTime) {
 
 bool clsTMain::CheckScheduleFile() const {
     return m_schedule->CheckScheduleFile(m_kaisaikai, m_kumi);
+}
+
+bool clsTMain::ScheduleDownloadable() const {
+    return !CheckScheduleFile() || HandEnteredSchedule::exists(m_kaisaikai, m_kumi);
+}
+
+void clsTMain::Reload() {
+    reload(true, true);
 }
 
 bool clsTMain::CheckVoteFile() const {

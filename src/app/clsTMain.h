@@ -4,6 +4,7 @@
 #include "drawdata/ResultData.h"
 #include "drawdata/ScheduleData.h"
 #include "drawdata/VoteData.h"
+#include "web/SavedPageKind.h"
 
 #include <QObject>
 #include <memory>
@@ -33,6 +34,9 @@ public:
     void GetSchedule(bool blnDQuestion);
     void GetVote(bool blnDQuestion);
     void GetResult(bool blnDQuestion);
+    // The current draw's document from a page of the official site saved by the browser: read,
+    // stored and explained as the download of that document is.
+    void ReadSavedPage(SavedPageKind::Kind kind, const QByteArray& page);
 
     // Writes the number into the box with the caret at its end; the box's change reloads.
     void SetKaisaikai(qint32 lngKaisaikai);
@@ -41,8 +45,14 @@ public:
 
     bool GetOldVoteFile(qint32 lngKaisaikai, DateTime SEndTime);
     bool CheckScheduleFile() const;
+    // No schedule is stored for the current draw, or one entered by hand, which a download of the
+    // official schedule replaces.
+    bool ScheduleDownloadable() const;
     bool CheckVoteFile() const;
     bool CheckResultFile() const;
+    // Reads the current draw's stored documents again and announces them (after a document was
+    // stored outside the downloads).
+    void Reload();
     // A fresh schedule controller, so that it reads the team-name tables again.
     void ScheduleInitialize();
 
@@ -59,6 +69,12 @@ Q_SIGNALS:
 
 private:
     void reload(bool readVote, bool clearVoteWhenMissing);
+    // True when the draw's schedule is stored, which the vote is paired with; else tells so.
+    bool scheduleStored() const;
+    // After a get operation: a complete document becomes the draw's, else the failure is told.
+    void takeSchedule(bool complete);
+    void takeVote(bool complete);
+    void takeResult(bool complete);
 
     NumberBox* m_box = nullptr;
     QComboBox* m_kumiBox = nullptr;

@@ -11,6 +11,7 @@
 #include "app/ProgramLogo.h"
 #include "app/SingleListFile.h"
 #include "app/SinglesPage.h"
+#include "app/WaysForward.h"
 #include "app/WindowFit.h"
 #include "app/WindowGeometry.h"
 #include "app/clsShell.h"
@@ -20,6 +21,7 @@
 #include "app/frmNumbers.h"
 #include "app/frmTeamName.h"
 #include "base/AppInfo.h"
+#include "base/OfficialUrlSettings.h"
 #include "base/Platform.h"
 #include "base/ProgramSettings.h"
 #include "base/clsFileSystemObject.h"
@@ -50,6 +52,7 @@ frmMain::frmMain(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(ProgramLogo::icon());
     connectMenus();
+    m_ways = std::make_unique<WaysForward>(this, *m_menus, *m_guard);
     createContent();
     connectPages();
     connect(m_list, &SingleList::fileStateChanged, this, &frmMain::refreshTitle);
@@ -187,8 +190,7 @@ QString frmMain::versionText() {
 }
 
 QString frmMain::salesScheduleUrl() {
-    return QStringLiteral(
-        "http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule");
+    return OfficialUrlSettings::current().bigOfficialSalesScheduleUrl;
 }
 
 QWidget* frmMain::contentPanel() const {
@@ -253,7 +255,7 @@ void frmMain::onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi) {
 }
 
 void frmMain::refreshDownloadButtons() {
-    m_home->setDownloadEnabled(0, !m_tmain->CheckScheduleFile());
+    m_home->setDownloadEnabled(0, m_tmain->ScheduleDownloadable());
     m_home->setDownloadEnabled(1, !m_tmain->CheckVoteFile());
     m_home->setDownloadEnabled(2, !m_tmain->CheckResultFile());
 }
@@ -332,10 +334,10 @@ bool frmMain::mayDropList() {
     return m_listFile->mayDrop(draftFileName());
 }
 
-void frmMain::FileOpen() {
+void frmMain::FileOpen(const QString& chosen) {
     if (!mayDropList())
         return;
-    const QString path = m_listFile->askOpenPath(draftFileName());
+    const QString path = chosen.isEmpty() ? m_listFile->askOpenPath(draftFileName()) : chosen;
     if (path.isEmpty())
         return;
     m_list->clear();

@@ -20,6 +20,7 @@ class SingleList;
 class SingleListFile;
 class SinglesPage;
 class StatusBar;
+class WaysForward;
 
 // The program's working window: the conductor of the menus, the three pages (home, singles,
 // check) and the current draw. The user's single list is a document of its own (SingleList)
@@ -39,7 +40,8 @@ public:
     // Commands, as the menus and buttons run them.
     void ShowPage(int page);
     void FileNew();
-    void FileOpen();
+    // `chosen` (a file dropped on the window) is opened without the open dialog.
+    void FileOpen(const QString& chosen = QString());
     // True when the list was written.
     bool FileSave();
     bool FileSaveAs();
@@ -133,6 +135,7 @@ private:
     std::unique_ptr<SingleListFile> m_listFile;
     std::unique_ptr<ListEdits> m_edits;
     clsTMain* m_tmain;
+    std::unique_ptr<WaysForward> m_ways;
     std::unique_ptr<clsVantrelDownload> m_vantrel;
     QScrollArea* m_scroller = nullptr;
     MainContent* m_content = nullptr;

@@ -8,6 +8,8 @@
 #include "base/clsFileSystemObject.h"
 #include "base/clsIniFile.h"
 
+#include <iterator>
+
 namespace {
 
 const QString officialHost = QStringLiteral("store.toto-dream.com");
@@ -27,7 +29,24 @@ const UrlKey urlKeys[] = {
     {u"bigOfficialBig100Url", &OfficialUrlSettings::bigOfficialBig100Url},
     {u"totoOfficialVoteUrl", &OfficialUrlSettings::totoOfficialVoteUrl},
     {u"totoOfficialTotoUrl", &OfficialUrlSettings::totoOfficialTotoUrl},
+    {u"bigOfficialSalesScheduleUrl", &OfficialUrlSettings::bigOfficialSalesScheduleUrl},
+    {u"Proxy", &OfficialUrlSettings::Proxy},
 };
+
+// The comment line above each key; an empty line goes before the vote page's group and before
+// each of our own keys.
+const char16_t* const keyComments[] = {u";BIGオフィシャル開催情報URL",
+                                       u";BIGオフィシャルくじ結果URL",
+                                       u";BIGオフィシャルURL(BIG)",
+                                       u";BIGオフィシャルURL(mini BIG)",
+                                       u";BIGオフィシャルURL(BIG 1000)",
+                                       u";BIGオフィシャルURL(100円BIG)",
+                                       u";totoオフィシャル投票状況URL",
+                                       u";totoオフィシャルURL(toto)",
+                                       u";BIGオフィシャル販売スケジュールURL",
+                                       u";プロキシサーバー(host:port、空欄のときは環境の設定)"};
+static_assert(std::size(keyComments) == std::size(urlKeys));
+constexpr std::size_t firstGroupBreak = 6;
 
 void reportCorrupt() {
     Platform::current().showMessage(QStringLiteral("bigSettings.ini") +
@@ -55,6 +74,8 @@ OfficialUrlSettings OfficialUrlSettings::defaults() {
     s.totoOfficialVoteUrl = site + QStringLiteral("/dcs/subos/screen/pi09/spin003/"
                                                   "PGSPIN00301InitVoteRate.form?holdCntId=");
     s.totoOfficialTotoUrl = QStringLiteral("&commodityId=01");
+    s.bigOfficialSalesScheduleUrl =
+        QStringLiteral("http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule");
     return s;
 }
 
@@ -89,29 +110,25 @@ void OfficialUrlSettings::Load() {
 }
 
 bool OfficialUrlSettings::Save() {
-    const OfficialUrlSettings& s = current();
+    return current().write(false);
+}
+
+bool OfficialUrlSettings::write(bool blnErrMessage) const {
     const QString crlf = QStringLiteral("\r\n");
-    auto entry = [&](const QString& name, const QString& value) -> QString {
-        return name + QStringLiteral(" = ") + value + crlf;
-    };
     QString text;
     text += QStringLiteral(";Vantrel Toto Settings Ini File (bigSettings.ini)") + crlf;
     text += u';' + AppInfo::copyright() + crlf;
     text += crlf;
-    text += entry(QStringLiteral("Version"), QString::number(s.Version));
+    text += QStringLiteral("Version = ") + QString::number(Version) + crlf;
     text += crlf;
-    const char16_t* comments[] = {
-        u";BIGオフィシャル開催情報URL",   u";BIGオフィシャルくじ結果URL",
-        u";BIGオフィシャルURL(BIG)",      u";BIGオフィシャルURL(mini BIG)",
-        u";BIGオフィシャルURL(BIG 1000)", u";BIGオフィシャルURL(100円BIG)",
-        u";totoオフィシャル投票状況URL",  u";totoオフィシャルURL(toto)"};
     for (std::size_t i = 0; i < std::size(urlKeys); ++i) {
-        if (i == 6)
+        if (i >= firstGroupBreak && i != firstGroupBreak + 1)
             text += crlf;
-        text += QString::fromUtf16(comments[i]) + crlf;
-        text += entry(QString::fromUtf16(urlKeys[i].name), s.*urlKeys[i].field);
+        text += QString::fromUtf16(keyComments[i]) + crlf;
+        text += QString::fromUtf16(urlKeys[i].name) + QStringLiteral(" = ") +
+                this->*urlKeys[i].field + crlf;
     }
     clsFileStream stream;
-    stream.ErrMessage = false;
+    stream.ErrMessage = blnErrMessage;
     return stream.SaveToFile(fileName(), text);
 }

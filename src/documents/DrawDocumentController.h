@@ -6,6 +6,7 @@
 #include "documents/FailedPageLog.h"
 #include "web/PageReadReport.h"
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -61,8 +62,10 @@ protected:
         : m_reporter(className), m_document(document), m_kind(kind), m_missingField(missingField) {}
     virtual ~DrawDocumentController() = default;
 
-    // The document's own download from the official site.
-    virtual Downloaded download(qint32 lngKaisaikai, const QString& strKumi) = 0;
+    // The document's own download from the official site; with savedPage, the reading of that
+    // page (saved by the browser) in place of the download.
+    virtual Downloaded download(qint32 lngKaisaikai, const QString& strKumi,
+                                const QByteArray* savedPage) = 0;
 
     bool ready(const QString& operation) const {
         if (!m_ready)
@@ -93,16 +96,8 @@ protected:
             }
             if (!m_readFromFile && (DType & Download)) {
                 m_cancel = blnDQuestion && !DownloadDialogs::confirmDownload(m_document);
-                if (!m_cancel) {
-                    const Downloaded got = download(lngKaisaikai, strKumi);
-                    if (got.record) {
-                        data = *got.record;
-                        if (got.keep)
-                            DownloadDialogs::storeOnce(m_xml, data, isComplete(data));
-                    }
-                    m_unpublished = got.unpublished;
-                    explainFailure(lngKaisaikai, got);
-                }
+                if (!m_cancel)
+                    take(lngKaisaikai, download(lngKaisaikai, strKumi, nullptr), data);
             }
         }
         m_record = data;
@@ -127,6 +122,25 @@ protected:
             m_failure += (m_failure.isEmpty() ? QString() : QStringLiteral(" ")) + kept;
     }
 
+    // The get operation for a page of the official site that the user saved: read as the
+    // downloaded page is, stored under the same rules, explained by FalseDialog in the same
+    // words. True when the document obtained is complete; record() holds it either way.
+    bool obtainFromPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
+                        const QString& operation) {
+        if (!ready(operation))
+            return false;
+        m_cancel = false;
+        m_unpublished = false;
+        m_readFromFile = false;
+        m_otherDraw = 0;
+        m_failure.clear();
+        Record data;
+        if (lngKaisaikai > 0)
+            take(lngKaisaikai, download(lngKaisaikai, strKumi, &page), data);
+        m_record = data;
+        return isComplete(data);
+    }
+
     // The record of the last get operation (an empty one, reported, before Initialize).
     Record record(const QString& operation) const {
         if (!ready(operation))
@@ -141,6 +155,18 @@ protected:
     QObject* owner() const { return m_owner; }
 
 private:
+    // What a download or a saved page brought becomes the record; a complete one that may be
+    // kept is stored once, and a failure is noted for FalseDialog.
+    void take(qint32 lngKaisaikai, const Downloaded& got, Record& data) {
+        if (got.record) {
+            data = *got.record;
+            if (got.keep)
+                DownloadDialogs::storeOnce(m_xml, data, isComplete(data));
+        }
+        m_unpublished = got.unpublished;
+        explainFailure(lngKaisaikai, got);
+    }
+
     Xml m_xml;
     clsFileSystemObject m_fso;
     ErrorReporter m_reporter;

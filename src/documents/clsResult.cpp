@@ -15,9 +15,15 @@ bool clsResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, qint32 DT
     return obtain(lngKaisaikai, strKumi, DType, blnDQuestion, QStringLiteral("GetResult"));
 }
 
-clsResult::Downloaded clsResult::download(qint32 lngKaisaikai, const QString& strKumi) {
+bool clsResult::ReadSavedPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page) {
+    return obtainFromPage(lngKaisaikai, strKumi, page, QStringLiteral("ReadSavedPage"));
+}
+
+clsResult::Downloaded clsResult::download(qint32 lngKaisaikai, const QString& strKumi,
+                                          const QByteArray* savedPage) {
     Downloaded got;
-    if (m_html.GetResult(lngKaisaikai, strKumi, owner()))
+    if (savedPage ? m_html.ReadPage(lngKaisaikai, strKumi, *savedPage, QString())
+                  : m_html.GetResult(lngKaisaikai, strKumi, owner()))
         got.record = m_html.Result();
     got.unpublished = m_html.Unpublished();
     got.report = m_html.Report();

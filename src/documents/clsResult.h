@@ -17,6 +17,9 @@ public:
     // True when the result obtained is complete; Result() holds it either way.
     bool GetResult(qint32 lngKaisaikai, const QString& strKumi, qint32 DType, bool blnDQuestion);
     ResultData Result() const;
+    // The result from a page of the official site saved by the browser, as GetResult takes a
+    // downloaded one.
+    bool ReadSavedPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page);
 
     bool ProgressOpen() const { return m_html.ProgressOpen(); }
     void SetProgressOpen(bool blnValue) { m_html.SetProgressOpen(blnValue); }
@@ -31,7 +34,8 @@ public:
     static QString MissingField(const ResultData& data);
 
 private:
-    Downloaded download(qint32 lngKaisaikai, const QString& strKumi) override;
+    Downloaded download(qint32 lngKaisaikai, const QString& strKumi,
+                        const QByteArray* savedPage) override;
 
     clsHtmlResult m_html;
 };

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
+#include "documents/HandEnteredSchedule.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -16,6 +17,10 @@ bool clsSchedule::CheckScheduleFile(qint32 lngKaisaikai, const QString& strKumi)
 
 bool clsSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
                               bool blnDQuestion) {
+    // A schedule entered by hand stands in for the official one only until the official one can
+    // be downloaded.
+    if ((DType & Download) && HandEnteredSchedule::exists(lngKaisaikai, strKumi))
+        DType &= ~ReadFile;
     const bool complete =
         obtain(lngKaisaikai, strKumi, DType, blnDQuestion, QStringLiteral("GetSchedule"));
     m_noGame =
@@ -23,10 +28,22 @@ bool clsSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi, qint3
     return complete;
 }
 
-clsSchedule::Downloaded clsSchedule::download(qint32 lngKaisaikai, const QString& strKumi) {
+bool clsSchedule::ReadSavedPage(qint32 lngKaisaikai, const QString& strKumi,
+                                const QByteArray& page) {
+    m_noGame = false;
+    return obtainFromPage(lngKaisaikai, strKumi, page, QStringLiteral("ReadSavedPage"));
+}
+
+clsSchedule::Downloaded clsSchedule::download(qint32 lngKaisaikai, const QString& strKumi,
+                                              const QByteArray* savedPage) {
     Downloaded got;
-    if (m_html.GetSchedule(lngKaisaikai, strKumi, owner()))
+    if (savedPage ? m_html.ReadPage(lngKaisaikai, strKumi, *savedPage, QString())
+                  : m_html.GetSchedule(lngKaisaikai, strKumi, owner())) {
         got.record = m_html.Schedule();
+        // Storing once keeps a stored file; a hand-entered one is replaced here instead.
+        if (IsComplete(*got.record))
+            HandEnteredSchedule::replaceWith(*got.record);
+    }
     got.unpublished = m_html.Unpublished();
     got.report = m_html.Report();
     return got;

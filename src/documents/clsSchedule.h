@@ -21,6 +21,9 @@ public:
     // True when the schedule obtained is complete; Schedule() holds it either way.
     bool GetSchedule(qint32 lngKaisaikai, const QString& strKumi, qint32 DType, bool blnDQuestion);
     ScheduleData Schedule() const;
+    // The schedule from a page of the official site saved by the browser, as GetSchedule takes
+    // a downloaded one (a schedule entered by hand is replaced by it).
+    bool ReadSavedPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page);
     // The last get operation read the "not held" marker.
     bool NoGame() const;
 
@@ -44,7 +47,8 @@ public:
     static QString MissingField(const ScheduleData& data);
 
 private:
-    Downloaded download(qint32 lngKaisaikai, const QString& strKumi) override;
+    Downloaded download(qint32 lngKaisaikai, const QString& strKumi,
+                        const QByteArray* savedPage) override;
 
     clsHtmlSchedule m_html;
     bool m_noGame = false;

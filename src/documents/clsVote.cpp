@@ -19,13 +19,19 @@ bool clsVote::GetVote(qint32 lngKaisaikai, const QString& strKumi, qint32 DType,
     return obtain(lngKaisaikai, strKumi, DType, blnDQuestion, QStringLiteral("GetVote"));
 }
 
-clsVote::Downloaded clsVote::download(qint32 lngKaisaikai, const QString& strKumi) {
+bool clsVote::ReadSavedPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page) {
+    return obtainFromPage(lngKaisaikai, strKumi, page, QStringLiteral("ReadSavedPage"));
+}
+
+clsVote::Downloaded clsVote::download(qint32 lngKaisaikai, const QString& strKumi,
+                                      const QByteArray* savedPage) {
     Downloaded got;
     ScheduleData schedule;
     if (!storedSchedule(lngKaisaikai, strKumi, schedule))
         return got;
     bool blnFinal = false;
-    if (m_html.GetVote(lngKaisaikai, schedule, owner(), blnFinal)) {
+    if (savedPage ? m_html.ReadPage(lngKaisaikai, schedule, *savedPage, QString(), blnFinal)
+                  : m_html.GetVote(lngKaisaikai, schedule, owner(), blnFinal)) {
         got.record = m_html.Vote();
         // Figures taken during the sale change until it ends, and a match that found no toto
         // match on the page has none: neither is worth keeping. A stored record is never

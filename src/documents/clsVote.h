@@ -22,6 +22,9 @@ public:
     // True when the vote status obtained is complete; Vote() holds it either way.
     bool GetVote(qint32 lngKaisaikai, const QString& strKumi, qint32 DType, bool blnDQuestion);
     VoteData Vote() const;
+    // The vote status from a page of the official site saved by the browser, as GetVote takes
+    // a downloaded one (paired with the stored schedule, kept only when final and paired).
+    bool ReadSavedPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page);
 
     bool ProgressOpen() const { return m_html.ProgressOpen(); }
     void SetProgressOpen(bool blnValue) { m_html.SetProgressOpen(blnValue); }
@@ -38,7 +41,8 @@ public:
     static QString MissingField(const VoteData& data);
 
 private:
-    Downloaded download(qint32 lngKaisaikai, const QString& strKumi) override;
+    Downloaded download(qint32 lngKaisaikai, const QString& strKumi,
+                        const QByteArray* savedPage) override;
     // Tells the user which matches found no toto match on the vote page, so that a team name
     // written differently there can be added and the download tried again.
     static void reportUnpaired(const VoteData& data, const QList<qint32>& unpaired);

@@ -104,3 +104,20 @@ bool clsTotoData::ExistsLongTeamName(const QString& strLongName) const {
     return m_teamName.KeyExists(strLongName) || m_teamName2.KeyExists(strLongName) ||
            (m_teamName3.Enabled() && m_teamName3.KeyExists(strLongName));
 }
+
+QStringList clsTotoData::ShortTeamNames(qint32 lngKaisaikai) const {
+    QStringList names;
+    const clsIniFile& second = lngKaisaikai < OverseasTableFrom ? m_teamName1 : m_teamName2;
+    for (const clsIniFile* table : {&m_teamName, &second, &m_teamName3}) {
+        for (qint32 i = 1; table->Enabled() && i <= table->Count(); ++i) {
+            const QString& name = table->Item(i).first;
+            // TeamName2.dat carries its version in two entries of its own.
+            if (table == &m_teamName2 && (name.compare(u"Version"_s, Qt::CaseInsensitive) == 0 ||
+                                          name.compare(u"Revision"_s, Qt::CaseInsensitive) == 0))
+                continue;
+            if (!names.contains(name))
+                names << name;
+        }
+    }
+    return names;
+}

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <utility>
 
 // Team names and league membership from the data files in SysData: TeamName.dat (main table),
@@ -30,6 +31,10 @@ public:
     QString GetShortToJ1J2String(const QString& strShortName, qint32 lngYear) const;
     // "Version.Revision" of TeamName2.dat, for example "1.5".
     QString GetTeamName2Version() const;
+    // Every short name a schedule of the draw may hold, for choosing teams by hand: the main
+    // table's, the second table's of the draw (as GetShortTeamName picks it) and the user's, in
+    // file order, each once.
+    QStringList ShortTeamNames(qint32 lngKaisaikai) const;
     // True when TeamName.dat, TeamName2.dat or TeamName3.dat has this long name.
     bool ExistsLongTeamName(const QString& strLongName) const;
     // Kept for the callers that ask for it; the tables need no check.

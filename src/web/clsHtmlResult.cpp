@@ -34,9 +34,7 @@ const QStringList Labels =
 
 } // namespace
 
-clsHtmlResult::clsHtmlResult()
-    : m_urlBase(OfficialUrlSettings::current().bigOfficialResultUrl),
-      m_reporter(QStringLiteral("clsHtmlResult")) {}
+clsHtmlResult::clsHtmlResult() : m_reporter(QStringLiteral("clsHtmlResult")) {}
 
 bool clsHtmlResult::findLabel(const PageLines& lines, qint32& lngIndex, const QString& strLabel) {
     for (qint32 i = std::max(lngIndex, 0); i < lines.count(); ++i) {
@@ -79,8 +77,9 @@ bool clsHtmlResult::findValues(const PageLines& lines, qint32& lngIndex, const Q
 bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, QObject* objOwnerForm) {
     m_result = ResultData();
     m_unpublished = false;
-    const QString url =
-        m_urlBase + NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000"));
+    // The address as the settings give it now: a change in the connection settings works at once.
+    const QString url = OfficialUrlSettings::current().bigOfficialResultUrl +
+                        NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000"));
     m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
                                        QStringLiteral("回 結果情報取得中 (オフィシャル)"));
     QByteArray page;

@@ -62,7 +62,6 @@ private:
     clsHtmlGet m_htmlGet;
     clsHtmlToto m_toto;
     clsToto m_lottery;
-    QString m_urlBase;
     ResultData m_result;
     bool m_unpublished = false;
     PageReadReport m_report;

@@ -30,18 +30,17 @@ const QStringList Labels = {QStringLiteral("販売開始日"), QStringLiteral("�
 
 } // namespace
 
-clsHtmlSchedule::clsHtmlSchedule()
-    : m_urlBase(OfficialUrlSettings::current().bigOfficialScheduleUrl),
-      m_productSuffix(OfficialUrlSettings::current().bigOfficialMiniBigUrl),
-      m_reporter(QStringLiteral("clsHtmlSchedule")) {}
+clsHtmlSchedule::clsHtmlSchedule() : m_reporter(QStringLiteral("clsHtmlSchedule")) {}
 
 bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi,
                                   QObject* objOwnerForm) {
     m_schedule = ScheduleData();
     m_unpublished = false;
-    const QString url = m_urlBase +
+    // The address as the settings give it now: a change in the connection settings works at once.
+    const OfficialUrlSettings& urls = OfficialUrlSettings::current();
+    const QString url = urls.bigOfficialScheduleUrl +
                         NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000")) +
-                        m_productSuffix;
+                        urls.bigOfficialMiniBigUrl;
     m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
                                        QStringLiteral("回 開催情報取得中 (オフィシャル)"));
     QByteArray page;

@@ -55,8 +55,6 @@ private:
     clsHtmlGet m_htmlGet;
     clsHtmlToto m_toto;
     clsTotoData m_totoData;
-    QString m_urlBase;
-    QString m_productSuffix;
     ScheduleData m_schedule;
     bool m_unpublished = false;
     bool m_noticeShown = false;

@@ -45,10 +45,7 @@ private:
 
 } // namespace
 
-clsHtmlVote::clsHtmlVote()
-    : m_urlBase(OfficialUrlSettings::current().totoOfficialVoteUrl),
-      m_productSuffix(OfficialUrlSettings::current().totoOfficialTotoUrl),
-      m_reporter(QStringLiteral("clsHtmlVoteBIG")) {}
+clsHtmlVote::clsHtmlVote() : m_reporter(QStringLiteral("clsHtmlVoteBIG")) {}
 
 bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QObject* objOwnerForm,
                           bool& blnFinal) {
@@ -56,9 +53,11 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QOb
     m_unpaired.clear();
     m_unpublished = false;
     blnFinal = false;
-    const QString url = m_urlBase +
+    // The address as the settings give it now: a change in the connection settings works at once.
+    const OfficialUrlSettings& urls = OfficialUrlSettings::current();
+    const QString url = urls.totoOfficialVoteUrl +
                         NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000")) +
-                        m_productSuffix;
+                        urls.totoOfficialTotoUrl;
     m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
                                        QStringLiteral("回 投票状況情報取得中 (オフィシャル)"));
     QByteArray page;

@@ -71,8 +71,6 @@ private:
 
     clsHtmlGet m_htmlGet;
     clsHtmlToto m_toto;
-    QString m_urlBase;
-    QString m_productSuffix;
     VoteData m_vote;
     QList<qint32> m_unpaired;
     bool m_unpublished = false;

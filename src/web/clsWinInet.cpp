@@ -1,5 +1,6 @@
 #include "web/clsWinInet.h"
 
+#include "base/OfficialUrlSettings.h"
 #include "base/Platform.h"
 #include "base/RuntimeError.h"
 #include "base/ShiftJis.h"
@@ -79,7 +80,9 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
     if (transport.available()) {
         TransferRequest request;
         request.url = strUrl;
-        request.proxy = strProxy;
+        // The caller's proxy server, else the connection settings'; with neither, curl takes the
+        // environment's proxy variables.
+        request.proxy = strProxy.isEmpty() ? OfficialUrlSettings::current().Proxy : strProxy;
         request.connectTimeoutMs = m_connectTimeout;
         request.receiveTimeoutMs = testReceiveTimeout > 0 ? testReceiveTimeout : m_receiveTimeout;
         request.timeLimitMs = testTransferTimeLimit > 0

@@ -45,7 +45,8 @@ public:
     QString GetHttpDataString(const QString& strUrl, const QString& strProxy, QObject* objOwnerForm,
                               quint8 bytCode);
     // The body into bytRecvData (emptied when nothing arrived); returns its size. strProxy is a
-    // proxy server or "" for the system's settings (the proxy variables of the environment).
+    // proxy server, or "" for the one of the connection settings (Proxy of bigSettings.ini) and,
+    // when that is empty too, the proxy variables of the environment.
     // A transfer that does not end cleanly (a body shorter than announced, a reset connection,
     // a timeout, the size cap, the time limit, 中止 in the connection window) is a failed
     // download: nothing is returned and the log ends without "[コネクション終了]", as for a

@@ -1,6 +1,7 @@
 #include "base/OfficialUrlSettings.h"
 #include "base/ProgramSettings.h"
 #include "base/ShiftJis.h"
+#include "base/UrlSettingsCheck.h"
 #include "base/clsFileStream.h"
 #include "base/clsIniFile.h"
 #include "support/FakePlatform.h"
@@ -24,6 +25,9 @@ private Q_SLOTS:
     void urlFileWithoutVersionIsReplaced();
     void urlFileWithVersionIsKeptAsItIs();
     void corruptUrlVersionKeepsItsDefault();
+    void editedUrlSettingsReadBack();
+    void addressChecks_data();
+    void addressChecks();
 
 private:
     void writeFile(const QString& relative, const QByteArray& bytes) {
@@ -180,7 +184,10 @@ void tst_Settings::missingUrlFileIsCreatedWithTheDefaults() {
             "\r\n;totoオフィシャル投票状況URL\r\ntotoOfficialVoteUrl = ") +
         host +
         QStringLiteral("pi09/spin003/PGSPIN00301InitVoteRate.form?holdCntId=\r\n"
-                       ";totoオフィシャルURL(toto)\r\ntotoOfficialTotoUrl = &commodityId=01\r\n");
+                       ";totoオフィシャルURL(toto)\r\ntotoOfficialTotoUrl = &commodityId=01\r\n"
+                       "\r\n;BIGオフィシャル販売スケジュールURL\r\nbigOfficialSalesScheduleUrl = "
+                       "http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule\r\n"
+                       "\r\n;プロキシサーバー(host:port、空欄のときは環境の設定)\r\nProxy = \r\n");
     QCOMPARE(ShiftJis::decode(file), expected);
     QCOMPARE(file, ShiftJis::encode(expected));
     QVERIFY(m_platform->messages.isEmpty());
@@ -214,6 +221,67 @@ void tst_Settings::corruptUrlVersionKeepsItsDefault() {
     QCOMPARE(OfficialUrlSettings::current().Version, 1);
     QCOMPARE(OfficialUrlSettings::current().totoOfficialTotoUrl, QStringLiteral("&commodityId=99"));
     QCOMPARE(readFile(OfficialUrlSettings::fileName()), file);
+}
+
+void tst_Settings::editedUrlSettingsReadBack() {
+    OfficialUrlSettings edited = OfficialUrlSettings::defaults();
+    edited.bigOfficialScheduleUrl =
+        QStringLiteral("https://store.example.jp/PGSPIN00501InitBIGLotInfo.form?holdCntId=");
+    edited.totoOfficialTotoUrl = QStringLiteral("&commodityId=01&x=2");
+    edited.Proxy = QStringLiteral("proxy.example.jp:8080");
+    QVERIFY(edited.write(true));
+    OfficialUrlSettings::Load();
+    QCOMPARE(OfficialUrlSettings::current(), edited);
+    // An empty proxy is written as an empty value, which reads back as the environment's.
+    edited.Proxy.clear();
+    QVERIFY(edited.write(true));
+    OfficialUrlSettings::Load();
+    QCOMPARE(OfficialUrlSettings::current(), edited);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void tst_Settings::addressChecks_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("accepted");
+    const QString page = QStringLiteral("page");
+    const QString key = QStringLiteral("key");
+    const QString proxy = QStringLiteral("proxy");
+    QTest::newRow("default schedule")
+        << page << OfficialUrlSettings::defaults().bigOfficialScheduleUrl << true;
+    QTest::newRow("http and a port")
+        << page << QStringLiteral("http://127.0.0.1:8080/r?id=") << true;
+    QTest::newRow("ftp") << page << QStringLiteral("ftp://store.example.jp/r?id=") << false;
+    QTest::newRow("no host") << page << QStringLiteral("https:///r?id=") << false;
+    QTest::newRow("no key at the end")
+        << page << QStringLiteral("https://store.example.jp/r?id=1") << false;
+    QTest::newRow("no query") << page << QStringLiteral("https://store.example.jp/r=") << false;
+    QTest::newRow("blank inside") << page << QStringLiteral("https://store.example.jp/r ?id=")
+                                  << false;
+    QTest::newRow("full-width") << page << QStringLiteral("https://store.example.jp/r？id=")
+                                << false;
+    QTest::newRow("product key") << key << QStringLiteral("&commodityId=10") << true;
+    QTest::newRow("two pairs") << key << QStringLiteral("&a=1&b=2") << true;
+    QTest::newRow("without &") << key << QStringLiteral("commodityId=10") << false;
+    QTest::newRow("without value") << key << QStringLiteral("&commodityId=") << false;
+    QTest::newRow("empty key") << key << QString() << false;
+    QTest::newRow("environment") << proxy << QString() << true;
+    QTest::newRow("host and port") << proxy << QStringLiteral("proxy.example.jp:8080") << true;
+    QTest::newRow("socks") << proxy << QStringLiteral("socks5h://127.0.0.1:1080") << true;
+    QTest::newRow("unknown scheme") << proxy << QStringLiteral("ftp://proxy:21") << false;
+    QTest::newRow("path") << proxy << QStringLiteral("proxy.example.jp:8080/x") << false;
+    QTest::newRow("port 0") << proxy << QStringLiteral("proxy.example.jp:0") << false;
+    QTest::newRow("bad port") << proxy << QStringLiteral("proxy.example.jp:99999") << false;
+}
+
+void tst_Settings::addressChecks() {
+    QFETCH(QString, kind);
+    QFETCH(QString, value);
+    QFETCH(bool, accepted);
+    const QString reason = kind == QStringLiteral("page")  ? UrlSettingsCheck::pageAddress(value)
+                           : kind == QStringLiteral("key") ? UrlSettingsCheck::productKey(value)
+                                                           : UrlSettingsCheck::proxy(value);
+    QCOMPARE(reason.isEmpty(), accepted);
 }
 
 QTEST_GUILESS_MAIN(tst_Settings)
