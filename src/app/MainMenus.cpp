@@ -112,6 +112,7 @@ MainMenus::MainMenus(QMenuBar* bar) {
                               QStringLiteral("mnuTool_ClipImport_Class_0"));
     tool->addSeparator();
     toolAnalysis = addItem(tool, QStringLiteral("分析..."), QStringLiteral("mnuTool_Analysis"));
+    toolLedger = addItem(tool, QStringLiteral("収支..."), QStringLiteral("mnuTool_Ledger"));
     tool->addSeparator();
     toolHandSchedule = addItem(tool, QStringLiteral("開催情報を手入力..."),
                                QStringLiteral("mnuTool_HandSchedule"));

@@ -46,6 +46,8 @@ public:
     QAction* clipboardImport = nullptr;
     // The analysis window: what the list is worth under the vote rates.
     QAction* toolAnalysis = nullptr;
+    // The ledger window: what the lists of every draw cost and won.
+    QAction* toolLedger = nullptr;
     // The ways forward when a download fails: the schedule by hand, the addresses and the proxy.
     QAction* toolHandSchedule = nullptr;
     QAction* toolConnection = nullptr;

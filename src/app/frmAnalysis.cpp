@@ -1,6 +1,7 @@
 #include "app/frmAnalysis.h"
 
 #include "analysis/AnalysisTexts.h"
+#include "base/NumberFormat.h"
 #include "base/RuntimeError.h"
 #include "singles/SingleList.h"
 
@@ -83,6 +84,7 @@ QChartView* newChartView(QWidget* parent, const QString& name) {
 // What the worker hands back: the analysis, or the reason there is none.
 struct frmAnalysis::Outcome {
     std::unique_ptr<ListAnalysis> analysis;
+    ListReturns returns;
     QString error;
 };
 
@@ -109,8 +111,14 @@ frmAnalysis::frmAnalysis(QWidget* owner) : QWidget(owner, Qt::Window) {
                           QStringLiteral("2等以上可能"), QStringLiteral("3等以上可能"),
                           QStringLiteral("3等以上の確率")},
                          QStringLiteral("grdWhatIf"));
+    grdReturns = newTable(this, {QStringLiteral("等級"), QStringLiteral("払戻見込み")},
+                          QStringLiteral("grdReturns"));
+    lblReturns = new QLabel(this);
+    lblReturns->setObjectName(QStringLiteral("lblReturns"));
+    lblReturns->setWordWrap(true);
     fitRows(grdCoverage, 4);
     fitRows(grdExpected, 6);
+    fitRows(grdReturns, 6);
     chtGrades = newChartView(this, QStringLiteral("chtGrades"));
     chtReturn = newChartView(this, QStringLiteral("chtReturn"));
 
@@ -120,6 +128,8 @@ frmAnalysis::frmAnalysis(QWidget* owner) : QWidget(owner, Qt::Window) {
     tables->addWidget(grdCoverage);
     tables->addWidget(new QLabel(QStringLiteral("期待値（推定金額による）"), this));
     tables->addWidget(grdExpected);
+    tables->addWidget(lblReturns);
+    tables->addWidget(grdReturns);
     tables->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(tables, 1);
@@ -159,6 +169,7 @@ void frmAnalysis::SetDrawData(qint32 lngKaisaikai, const ScheduleData& schedule,
     m_vote = vote;
     // The estimates of the singles page; a vote record it cannot use leaves them at 0.
     m_estimates.SetVoteData(vote);
+    readStoredResults();
     inputChanged();
 }
 
@@ -201,17 +212,19 @@ void frmAnalysis::startComputation() {
     lblStatus->setText(QStringLiteral("計算中..."));
     auto outcome = std::make_shared<Outcome>();
     m_outcome = outcome;
-    m_worker = QThread::create(
-        [outcome, singles = m_singles, vote = m_vote, marks = m_marks, estimates = m_estimates] {
-            try {
-                outcome->analysis = std::make_unique<ListAnalysis>(
-                    ListAnalysis::compute(singles, vote, marks, estimates));
-            } catch (const RuntimeError& e) {
-                outcome->error = e.description();
-            } catch (const std::bad_alloc&) {
-                outcome->error = QStringLiteral("メモリが足りません");
-            }
-        });
+    m_worker = QThread::create([outcome, singles = m_singles, vote = m_vote, marks = m_marks,
+                                estimates = m_estimates, past = m_pastReturns, own = m_ownResult] {
+        try {
+            outcome->analysis = std::make_unique<ListAnalysis>(
+                ListAnalysis::compute(singles, vote, marks, estimates));
+            outcome->returns =
+                ListReturns::compute(SingleTally(singles), outcome->analysis->model, past, own);
+        } catch (const RuntimeError& e) {
+            outcome->error = e.description();
+        } catch (const std::bad_alloc&) {
+            outcome->error = QStringLiteral("メモリが足りません");
+        }
+    });
     connect(m_worker, &QThread::finished, this, &frmAnalysis::computationFinished);
     m_worker->start(QThread::LowPriority);
 }
@@ -230,6 +243,7 @@ void frmAnalysis::computationFinished() {
     }
     m_shown = std::move(outcome->analysis);
     showAnalysis(*m_shown);
+    showReturns(outcome->returns, m_shown->figures.singleCount);
     Q_EMIT AnalysisShown();
 }
 
@@ -384,4 +398,57 @@ void frmAnalysis::showWhatIf(const ListAnalysis& analysis) {
             ++row;
         }
     }
+}
+
+// The stored results on the user-interface thread (read quietly, each file once until it
+// changes); the worker gets the averages and the draw's own result.
+void frmAnalysis::readStoredResults() {
+    std::vector<ResultData> results;
+    for (const qint32 draw : StoredDraws::storedResultDraws())
+        if (const auto& result = m_storedDraws.result(draw); result.record)
+            results.push_back(*result.record);
+    m_pastReturns = ResultReturns::fromResults(results);
+    const auto& own = m_storedDraws.result(m_kaisaikai);
+    m_ownResult = own.record ? *own.record : ResultData();
+}
+
+void frmAnalysis::showReturns(const ListReturns& returns, qint64 singles) {
+    const auto yen = [](double value) -> QString {
+        return NumberFormat::format(value, QStringLiteral("#,##0")) + u'円';
+    };
+    const ResultReturns& past = m_pastReturns;
+    grdReturns->clearContents();
+    if (returns.basis == ListReturns::Basis::None) {
+        lblReturns->setText(
+            past.leftOut.empty()
+                ? QStringLiteral("保存されたくじ結果がないため、払戻見込みはありません。")
+                : QStringLiteral("保存されたくじ結果に使える回がないため（中止、または払戻金が"
+                                 "売上金額と繰越金を超える回だけ）、払戻見込みはありません。"));
+        return;
+    }
+    if (returns.basis == ListReturns::Basis::Confirmed) {
+        lblReturns->setText(returns.refunded ? QStringLiteral("この回は中止です（1口200円を返還）")
+                                             : QStringLiteral("この回の確定した当せん金"));
+    } else {
+        QStringList draws;
+        for (const qint32 draw : past.draws.mid(0, 10))
+            draws.append(QStringLiteral("第%1回").arg(draw));
+        QString basis = draws.join(QStringLiteral("、"));
+        if (past.draws.size() > 10)
+            basis += QStringLiteral(" ほか%1回").arg(past.draws.size() - 10);
+        lblReturns->setText(QStringLiteral("投票率どおりに試合が決まる場合の払戻見込み"
+                                           "（保存されたくじ結果 %1回分による：%2）")
+                                .arg(past.draws.size())
+                                .arg(basis));
+    }
+    for (int g = 0; g < 3; ++g)
+        setRow(grdReturns, g,
+               {QStringLiteral("%1等").arg(g + 1), yen(returns.byGrade[std::size_t(g)])});
+    setRow(grdReturns, 3, {QStringLiteral("合計"), yen(returns.total)});
+    setRow(grdReturns, 4,
+           {QStringLiteral("平均的な1口の払戻見込み"),
+            past.usable() ? yen(past.averageSingle()) : QString()});
+    setRow(
+        grdReturns, 5,
+        {QStringLiteral("購入金額"), yen(double(singles) * double(ListFigures::SinglePriceYen))});
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "analysis/ListAnalysis.h"
+#include "analysis/ListReturns.h"
+#include "analysis/StoredDraws.h"
 #include "drawdata/ScheduleData.h"
 #include "drawdata/VoteData.h"
 #include "results/clsTResultCheck.h"
@@ -43,6 +45,9 @@ public:
     QTableWidget* grdCoverage;
     QTableWidget* grdExpected;
     QTableWidget* grdWhatIf;
+    // Returns from mini BIG's own stored results.
+    QLabel* lblReturns;
+    QTableWidget* grdReturns;
     QChartView* chtGrades;
     QChartView* chtReturn;
 
@@ -62,6 +67,8 @@ private:
     void showExpected(const ListFigures& figures);
     void showWhatIf(const ListAnalysis& analysis);
     void showCharts(const ListFigures& figures);
+    void showReturns(const ListReturns& returns, qint64 singles);
+    void readStoredResults();
     QString matchCaption(int k) const;
 
     const SingleList* m_list = nullptr;
@@ -71,6 +78,9 @@ private:
     VoteData m_vote;
     ResultMarks m_marks{};
     clsTMoney m_estimates;
+    StoredDraws m_storedDraws;
+    ResultReturns m_pastReturns;
+    ResultData m_ownResult;
 
     // Work in progress: its thread and where it leaves its answer.
     struct Outcome;

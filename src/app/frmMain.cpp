@@ -18,6 +18,7 @@
 #include "app/clsTMain.h"
 #include "app/frmAbout.h"
 #include "app/frmAnalysis.h"
+#include "app/frmLedger.h"
 #include "app/frmNumbers.h"
 #include "app/frmTeamName.h"
 #include "base/AppInfo.h"
@@ -107,6 +108,7 @@ void frmMain::connectMenus() {
     runOn(m.clipboardImport, &QAction::triggered,
           [this] { ClipboardImport(clsTClipImport::ClipboardText); });
     runOn(m.toolAnalysis, &QAction::triggered, [this] { ShowAnalysis(); });
+    runOn(m.toolLedger, &QAction::triggered, [this] { frmLedger::ShowFor(*this); });
     runOn(m.helpVersion, &QAction::triggered, [this] { ShowAbout(); });
 }
 

@@ -1,5 +1,6 @@
 #include "analysis/AnalysisTexts.h"
 #include "app/frmAnalysis.h"
+#include "drawdata/clsXmlResult.h"
 #include "support/FakePlatform.h"
 #include "support/TestMain.h"
 
@@ -69,6 +70,35 @@ private Q_SLOTS:
         QVERIFY(series);
         QCOMPARE(series->barSets().value(0)->count(), 4);
         QCOMPARE(series->barSets().value(0)->at(3), f.nothingChance() * 100);
+    }
+
+    // The returns rest on the stored results: no figure without one, then the average 口 and the
+    // draws it rests on.
+    void returnsFromStoredResults() {
+        QSignalSpy shown(m_window, &frmAnalysis::AnalysisShown);
+        m_window->SetDrawData(41, ScheduleData(), publishedVotes());
+        m_window->SetSingle({0, 9841});
+        m_window->show();
+        QVERIFY(shown.wait(5000));
+        QVERIFY(
+            m_window->lblReturns->text().startsWith(QStringLiteral("保存されたくじ結果がない")));
+        QCOMPARE(cell(m_window->grdReturns, 3, 1), QString());
+
+        ResultData past;
+        past.Kaisaikai = 40;
+        past.Prize = {Money::fromYen(400000), Money::fromYen(5000), Money::fromYen(500)};
+        past.Winners = {Money::fromYen(1), Money::fromYen(20), Money::fromYen(150)};
+        past.Votes = Money::fromYen(10000);
+        past.Sales = Money::fromYen(2000000);
+        clsXmlResult xml;
+        xml.SetData(past);
+        QVERIFY(xml.XmlSave(xml.GetFileName(40, QString())));
+        m_window->SetDrawData(41, ScheduleData(), publishedVotes());
+        QVERIFY(shown.wait(5000));
+        QVERIFY(m_window->lblReturns->text().contains(QStringLiteral("第40回")));
+        // 40 + 10 + 7.5 yen a 口.
+        QCOMPARE(cell(m_window->grdReturns, 4, 1), QStringLiteral("58円"));
+        QCOMPARE(cell(m_window->grdReturns, 5, 1), QStringLiteral("400円"));
     }
 
     // Result marks take decided matches out of the what-if table, and the outcome that keeps
