@@ -2,6 +2,7 @@
 // listing reads every file; a listing after that reads only what changed.
 #include "analysis/Ledger.h"
 #include "base/Platform.h"
+#include "drawdata/MatchCount.h"
 #include "drawdata/clsXmlResult.h"
 #include "singles/SingleCodec.h"
 
@@ -57,9 +58,9 @@ void writeSeason() {
         for (int i = 0; i < SinglesPerDraw; ++i) {
             const SingleCodec::Marks& marks =
                 SingleCodec::marksUnchecked(qint32(random.bounded(SingleCodec::SingleCount)));
-            for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+            for (int k = 0; k < MatchCount; ++k) {
                 bytes += char('0' + marks[std::size_t(k)]);
-                bytes += k + 1 < SingleCodec::MatchCount ? "," : "\r\n";
+                bytes += k + 1 < MatchCount ? "," : "\r\n";
             }
         }
         QFile file(folder + QStringLiteral("/Tovmi-%1.csv").arg(draw));

@@ -1,13 +1,13 @@
 #include "analysis/BestGradeMap.h"
 
+#include "drawdata/MatchCount.h"
 #include "singles/SingleCodec.h"
 
 #include <array>
 
 namespace {
 
-constexpr int Matches = SingleCodec::MatchCount;
-constexpr std::array<qint32, Matches> Powers{1, 3, 9, 27, 81, 243, 729, 2187, 6561};
+constexpr std::array<qint32, MatchCount> Powers{1, 3, 9, 27, 81, 243, 729, 2187, 6561};
 
 } // namespace
 
@@ -32,7 +32,7 @@ BestGradeMap::BestGradeMap(const SingleTally& tally, const OutcomeModel& model)
         const qint32 outcome = queue[head];
         const quint8 next = quint8(distance[std::size_t(outcome)] + 1);
         const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(outcome);
-        for (int k = 0; k < Matches; ++k) {
+        for (int k = 0; k < MatchCount; ++k) {
             const qint32 base = outcome - marks[k] * Powers[k];
             for (qint32 x = 0; x < 3; ++x) {
                 const qint32 neighbour = base + x * Powers[k];

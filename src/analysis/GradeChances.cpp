@@ -4,7 +4,7 @@ namespace GradeChances {
 
 Chances of(const SingleCodec::Marks& marks, const OutcomeModel& model) {
     Chances misses{1, 0, 0};
-    for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         const double hit = model.hitChance(k, marks[k]);
         const double miss = model.missChance(k, marks[k]);
         misses[2] = misses[2] * hit + misses[1] * miss;

@@ -1,6 +1,7 @@
 #include "analysis/Ledger.h"
 
 #include "analysis/LedgerExport.h"
+#include "drawdata/MatchCount.h"
 #include "io/clsTFileCSV.h"
 #include "singles/SingleCodec.h"
 
@@ -84,13 +85,13 @@ void LedgerBuilder::settle(LedgerRow& row, const ResultData& result,
         row.winnings = row.cost;
     } else {
         row.state = LedgerRow::State::Settled;
-        std::array<quint8, SingleCodec::MatchCount> marks{};
-        for (int k = 0; k < SingleCodec::MatchCount; ++k)
+        std::array<quint8, MatchCount> marks{};
+        for (int k = 0; k < MatchCount; ++k)
             marks[std::size_t(k)] = result.Matches[std::size_t(k)].Mark;
         for (const qint32 number : singles) {
             const SingleCodec::Marks& single = SingleCodec::marksUnchecked(number);
             int misses = 0;
-            for (int k = 0; k < SingleCodec::MatchCount; ++k)
+            for (int k = 0; k < MatchCount; ++k)
                 // A cancelled match is a hit for every single.
                 misses +=
                     marks[std::size_t(k)] != 3 && single[std::size_t(k)] != marks[std::size_t(k)];

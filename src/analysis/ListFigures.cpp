@@ -2,13 +2,12 @@
 
 #include "analysis/GradeChances.h"
 #include "base/RuntimeError.h"
+#include "drawdata/MatchCount.h"
 #include "singles/clsTMoney.h"
 
 #include <limits>
 
 namespace {
-
-constexpr int Matches = SingleCodec::MatchCount;
 
 // A sum of yen as Money, held at the largest amount when it does not fit.
 Money toMoney(long double yen, bool& beyondRange) {
@@ -52,7 +51,7 @@ ListFigures ListFigures::compute(const SingleTally& tally, const OutcomeModel& m
         if (!model.isPossible(marks))
             continue;
         double chance = 1;
-        for (int k = 0; k < Matches; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             chance *= model.chance(k, marks[k]);
         const int grade = best.bestGrade(outcome);
         const int index = grade == 0 ? Nothing : grade - 1;

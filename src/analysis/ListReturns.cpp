@@ -1,6 +1,7 @@
 #include "analysis/ListReturns.h"
 
 #include "analysis/GradeChances.h"
+#include "drawdata/MatchCount.h"
 #include "singles/SingleCodec.h"
 
 #include <cmath>
@@ -30,7 +31,7 @@ void confirm(ListReturns& returns, const SingleTally& tally, const ResultData& o
             continue;
         const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
         int misses = 0;
-        for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+        for (int k = 0; k < MatchCount; ++k) {
             const quint8 mark = own.Matches[std::size_t(k)].Mark;
             misses += mark != 3 && marks[std::size_t(k)] != mark;
         }
@@ -44,7 +45,7 @@ void confirm(ListReturns& returns, const SingleTally& tally, const ResultData& o
 } // namespace
 
 double ListReturns::randomChance(int grade, int cancelled) {
-    const int open = SingleCodec::MatchCount - cancelled;
+    const int open = MatchCount - cancelled;
     const int misses = grade - 1;
     if (misses > open)
         return 0;
@@ -62,7 +63,7 @@ ListReturns ListReturns::compute(const SingleTally& tally, const OutcomeModel& m
         return returns;
     returns.basis = Basis::Model;
     int cancelled = 0;
-    for (int k = 0; k < SingleCodec::MatchCount; ++k)
+    for (int k = 0; k < MatchCount; ++k)
         cancelled += model.state(k) == OutcomeModel::State::Cancelled;
     std::array<long double, ResultData::GradeCount> sums{};
     for (qint32 number = 0; number < SingleCodec::SingleCount; ++number) {

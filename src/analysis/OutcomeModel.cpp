@@ -1,8 +1,8 @@
 #include "analysis/OutcomeModel.h"
+#include "drawdata/MatchCount.h"
 
 namespace {
 
-constexpr int Matches = SingleCodec::MatchCount;
 constexpr std::array<double, 3> Uniform{1.0 / 3, 1.0 / 3, 1.0 / 3};
 
 // The vote rates of a match; a match without votes (or with counts that make no sense) is
@@ -28,13 +28,13 @@ std::array<double, 3> voteChances(const VoteData& vote, int k) {
 } // namespace
 
 OutcomeModel::OutcomeModel() {
-    for (int k = 0; k < Matches; ++k)
+    for (int k = 0; k < MatchCount; ++k)
         setOpen(k, Uniform);
 }
 
 OutcomeModel OutcomeModel::fromDraw(const VoteData& vote, const ResultMarks& marks) {
     OutcomeModel model;
-    for (int k = 0; k < Matches; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         bool cancelled = false;
         std::array<bool, 3> hits{};
         for (int m = 0; m < 3; ++m) {
@@ -116,13 +116,13 @@ qint32 OutcomeModel::canonicalNumber(qint32 number) const {
     const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
     qint32 result = 0;
     qint32 power = 1;
-    for (int k = 0; k < Matches; ++k, power *= 3)
+    for (int k = 0; k < MatchCount; ++k, power *= 3)
         result += m_matches[k].canonical[marks[k]] * power;
     return result;
 }
 
 bool OutcomeModel::isPossible(const SingleCodec::Marks& outcome) const {
-    for (int k = 0; k < Matches; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         const Match& match = m_matches[k];
         if (match.state != State::Open && match.chance[outcome[k]] != 1)
             return false;

@@ -61,5 +61,5 @@ private:
     void fixMatch(int k, State state, const std::array<bool, 3>& hits);
     static void deriveHitChances(Match& match);
 
-    std::array<Match, SingleCodec::MatchCount> m_matches;
+    std::array<Match, MatchCount> m_matches;
 };

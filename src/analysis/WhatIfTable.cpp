@@ -1,14 +1,14 @@
 #include "analysis/WhatIfTable.h"
 
+#include "drawdata/MarkGrid.h"
+#include "drawdata/MatchCount.h"
 #include "singles/SingleCodec.h"
 
 #include <tuple>
 
 namespace {
 
-constexpr int Matches = SingleCodec::MatchCount;
 // Marks in the order the screen shows them.
-constexpr std::array<int, 3> ScreenOrder{1, 0, 2};
 
 void addReach(WhatIfTable::Reach& reach, int misses, qint64 copies) {
     for (int g = misses; g < 3; ++g)
@@ -17,7 +17,7 @@ void addReach(WhatIfTable::Reach& reach, int misses, qint64 copies) {
 
 int bestOutcomeOf(const WhatIfTable::Row& row) {
     int best = -1;
-    for (const int m : ScreenOrder) {
+    for (const int m : ScreenMarkOrder) {
         const auto& r = row.reach[std::size_t(m)];
         if (r[2] == 0)
             continue;
@@ -38,7 +38,7 @@ int bestOutcomeOf(const WhatIfTable::Row& row) {
 WhatIfTable WhatIfTable::compute(const SingleTally& tally, const OutcomeModel& model,
                                  const BestGradeMap& best) {
     WhatIfTable table;
-    for (int k = 0; k < Matches; ++k)
+    for (int k = 0; k < MatchCount; ++k)
         if (model.isOpen(k))
             table.rows.push_back(Row{k, {}, {}, -1});
 
@@ -50,7 +50,7 @@ WhatIfTable WhatIfTable::compute(const SingleTally& tally, const OutcomeModel& m
             continue;
         const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
         int misses = 0;
-        for (int k = 0; k < Matches; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             misses += !model.isOpen(k) && model.hitChance(k, marks[k]) != 1;
         if (misses > 2)
             continue;
@@ -63,20 +63,20 @@ WhatIfTable WhatIfTable::compute(const SingleTally& tally, const OutcomeModel& m
     // The chance of a win given that an open match ends with m: the other matches' chances
     // summed over the winning outcomes that carry m there.
     long double winNow = 0;
-    std::array<std::array<long double, 3>, Matches> winIf{};
+    std::array<std::array<long double, 3>, MatchCount> winIf{};
     for (qint32 outcome = 0; outcome < SingleCodec::SingleCount; ++outcome) {
         if (best.bestGrade(outcome) == 0)
             continue;
         const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(outcome);
         if (!model.isPossible(marks))
             continue;
-        std::array<double, Matches + 1> after{};
-        after[Matches] = 1;
-        for (int k = Matches - 1; k >= 0; --k)
+        std::array<double, MatchCount + 1> after{};
+        after[MatchCount] = 1;
+        for (int k = MatchCount - 1; k >= 0; --k)
             after[k] = after[k + 1] * model.chance(k, marks[k]);
         winNow += after[0];
         double before = 1;
-        for (int k = 0; k < Matches; ++k) {
+        for (int k = 0; k < MatchCount; ++k) {
             winIf[k][marks[k]] += before * after[k + 1];
             before *= model.chance(k, marks[k]);
         }

@@ -65,17 +65,17 @@ void CheckPage::createViews(const ViewHosts& hosts) {
     m_result = new clsTResult(this);
     m_result->Initialize(hosts.resultGrid, hosts.gradeTable, hosts.resultMarks, hosts.counts,
                          hosts.confirmed, nullptr);
-    m_result->SingleCountLabel(m_pageBar->countLabel());
-    m_result->PageLabel(m_pageBar->pageLabel());
-    m_result->MovePreviousImage(m_pageBar->previousImage());
-    m_result->MoveNextImage(m_pageBar->nextImage());
+    m_result->setSingleCountLabel(m_pageBar->countLabel());
+    m_result->setPageLabel(m_pageBar->pageLabel());
+    m_result->setMovePreviousImage(m_pageBar->previousImage());
+    m_result->setMoveNextImage(m_pageBar->nextImage());
     m_popup7 = new QMenu(this);
     m_popup7->setObjectName(QStringLiteral("mnuPopup7"));
     QAction* cancelled = m_popup7->addAction(QStringLiteral("中止"));
     cancelled->setObjectName(QStringLiteral("mnuPopup7_0"));
     connect(cancelled, &QAction::triggered, m_result, [this] { m_result->SetPopup(0); });
     m_result->setPopupMenu(m_popup7);
-    connect(m_game, &clsTGame::VoteClick, m_result, [this] { m_result->CountVisible(true); });
+    connect(m_game, &clsTGame::VoteClick, m_result, [this] { m_result->setCountVisible(true); });
     connect(m_result, &clsTResult::Checked, this, &CheckPage::Checked);
 }
 
@@ -131,7 +131,7 @@ bool CheckPage::sortByHits(bool ascending) {
 }
 
 void CheckPage::setPercent(bool on) {
-    m_result->Percent(on);
+    m_result->setPercent(on);
 }
 
 const clsTResultCheck& CheckPage::resultCheck() const {

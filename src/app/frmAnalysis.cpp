@@ -3,6 +3,7 @@
 #include "analysis/AnalysisTexts.h"
 #include "base/NumberFormat.h"
 #include "base/RuntimeError.h"
+#include "drawdata/MarkGrid.h"
 #include "singles/SingleList.h"
 
 #include <QBarCategoryAxis>
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr std::array<int, 3> ScreenOrder{1, 0, 2};
 const QColor BestOutcomeColour(0xC8, 0xF0, 0xC8);
 
 QString outcomeCaption(int mark) {
@@ -382,10 +382,10 @@ void frmAnalysis::showWhatIf(const ListAnalysis& analysis) {
     setRow(grdWhatIf, 0, cells(QStringLiteral("現在"), QString(), w.reachNow, w.winChanceNow));
     int row = 1;
     for (const WhatIfTable::Row& r : w.rows) {
-        for (const int m : ScreenOrder) {
+        for (const int m : ScreenMarkOrder) {
             setRow(grdWhatIf, row,
-                   cells(m == ScreenOrder[0] ? matchCaption(r.match) : QString(), outcomeCaption(m),
-                         r.reach[std::size_t(m)], r.winChance[std::size_t(m)]));
+                   cells(m == ScreenMarkOrder[0] ? matchCaption(r.match) : QString(),
+                         outcomeCaption(m), r.reach[std::size_t(m)], r.winChance[std::size_t(m)]));
             if (m == r.bestOutcome) {
                 for (int c = 1; c < grdWhatIf->columnCount(); ++c) {
                     QTableWidgetItem* item = grdWhatIf->item(row, c);

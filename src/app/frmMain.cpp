@@ -163,8 +163,7 @@ void frmMain::Load() {
 
     placeWindow();
 
-    // A portable copy keeps the user's files in its own folder, an installed one in the user's
-    // documents (the platform knows which).
+    // Portable: the user's files beside the program; installed: in the user's documents.
     const QString userData = Platform::current().userDataFolder();
     // A folder that cannot be created only leaves the file dialogs in their default folder.
     clsFileSystemObject().FolderCheck(userData);

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
+#include "drawdata/MatchCount.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,7 +12,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int MarkCount = 9;
 
 bool isMarkDigit(QChar c) {
     return c == u'0' || c == u'1' || c == u'2';
@@ -28,7 +28,7 @@ frmNumbers::frmNumbers(QWidget* parent)
     m_text->setObjectName(QStringLiteral("txtNumber"));
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_text->setMaxLength(MarkCount);
+    m_text->setMaxLength(MatchCount);
     QFont font = m_text->font();
     font.setPointSize(14);
     font.setStyleHint(QFont::Monospace);
@@ -46,7 +46,7 @@ frmNumbers::frmNumbers(QWidget* parent)
     layout->addLayout(buttons);
 
     connect(m_text, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_ok->setEnabled(text.size() == MarkCount); });
+            [this](const QString& text) { m_ok->setEnabled(text.size() == MatchCount); });
     connect(m_ok, &QPushButton::clicked, this, &frmNumbers::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -67,7 +67,7 @@ bool frmNumbers::eventFilter(QObject* watched, QEvent* event) {
 
 void frmNumbers::onOk() {
     const QString text = m_text->text();
-    if (text.size() != MarkCount) {
+    if (text.size() != MatchCount) {
         Platform::current().showMessage(QStringLiteral("すべてのデータを入力して下さい"),
                                         AppInfo::title(), MessageIcon::Information);
         m_text->setFocus();

@@ -19,7 +19,7 @@ namespace {
 // Progress is reported after this many lines.
 constexpr qint32 LinesPerUpdate = 1001;
 // "d,d,d,d,d,d,d,d,d" without its line end.
-constexpr qsizetype LineLength = 2 * SingleCodec::MatchCount - 1;
+constexpr qsizetype LineLength = 2 * MatchCount - 1;
 
 RuntimeError outOfMemory() {
     return {RuntimeError::OutOfMemory, QStringLiteral("メモリが不足しています。")};
@@ -168,7 +168,7 @@ int fieldValue(const char* begin, const char* end) {
 qint32 plainSingle(const char* line) {
     qint32 number = 0;
     qint32 power = 1;
-    for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         const char digit = line[2 * k];
         if (digit < '0' || digit > '2' || (k < 8 && line[2 * k + 1] != ','))
             return -1;
@@ -186,22 +186,22 @@ qint32 lineSingle(const char* begin, const char* end) {
         if (number >= 0)
             return number;
     }
-    std::array<const char*, SingleCodec::MatchCount + 1> bounds{};
+    std::array<const char*, MatchCount + 1> bounds{};
     int fields = 0;
     bounds[0] = begin;
     for (const char* p = begin; p < end; ++p) {
         if (*p == ',') {
-            if (++fields >= SingleCodec::MatchCount)
+            if (++fields >= MatchCount)
                 return -1;
             bounds[fields] = p + 1;
         }
     }
-    if (fields != SingleCodec::MatchCount - 1)
+    if (fields != MatchCount - 1)
         return -1;
-    bounds[SingleCodec::MatchCount] = end + 1;
+    bounds[MatchCount] = end + 1;
     SingleCodec::Marks marks{};
     bool allMarks = true;
-    for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         const int value = fieldValue(bounds[k], bounds[k + 1] - 1);
         allMarks = allMarks && value <= 2;
         marks[k] = quint8(value);

@@ -25,7 +25,7 @@ std::vector<qint32> clsTClipImport::ReadText(const QString& strText) {
         const qsizetype colon = line.indexOf(u':');
         if (colon >= 0)
             line = line.mid(colon + 1);
-        if (line.size() != SingleCodec::MatchCount)
+        if (line.size() != MatchCount)
             continue;
         qint32 number = 0;
         qint32 power = 1;

@@ -58,7 +58,7 @@ QString clsTClipboard::ColumnText(qint32 lngSingleCount, std::span<const qint32>
     if (singles.empty())
         return {};
     QString text;
-    for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         text += NumberFormat::format(qint64(k) + 1, QStringLiteral("00")) + u' ';
         qint32 position = 0;
         for (const qint32 number : singles) {

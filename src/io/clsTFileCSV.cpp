@@ -13,7 +13,7 @@ namespace {
 // A save shows progress and lets window events run after this many lines.
 constexpr qint32 LinesPerUpdate = 1001;
 // "d,d,d,d,d,d,d,d,d" without its line end.
-constexpr qsizetype LineLength = 2 * SingleCodec::MatchCount - 1;
+constexpr qsizetype LineLength = 2 * MatchCount - 1;
 // About 1 MB of lines per write.
 constexpr qint32 BufferLines = 50000;
 
@@ -51,9 +51,9 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
         qint32 inBuffer = 0;
         for (qint32 i = 0; i < lngSCount; ++i) {
             const SingleCodec::Marks& marks = SingleCodec::marks(lngSingle[i]);
-            for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+            for (int k = 0; k < MatchCount; ++k) {
                 *out++ = char('0' + marks[k]);
-                *out++ = k + 1 < SingleCodec::MatchCount ? ',' : '\r';
+                *out++ = k + 1 < MatchCount ? ',' : '\r';
             }
             *out++ = '\n';
             if (++inBuffer == BufferLines) {

@@ -1,6 +1,7 @@
 #include "results/ResultMarkEdit.h"
 
 #include "base/RuntimeError.h"
+#include "drawdata/MarkGrid.h"
 
 namespace {
 
@@ -32,17 +33,15 @@ QString symbol(quint8 flag) {
 }
 
 int markOfColumn(int column) {
-    static constexpr int marks[] = {1, 0, 2};
-    if (column < 1 || column > 3)
+    if (column < 1 || column > MarkCount)
         throw RuntimeError::subscriptOutOfRange();
-    return marks[column - 1];
+    return ScreenMarkOrder[std::size_t(column - 1)];
 }
 
 int columnOfMark(int mark) {
-    static constexpr int columns[] = {2, 1, 3};
-    if (mark < 0 || mark > 2)
+    if (mark < 0 || mark >= MarkCount)
         throw RuntimeError::subscriptOutOfRange();
-    return columns[mark];
+    return int(screenPosition(mark)) + 1;
 }
 
 ResultMarks clicked(const ResultMarks& marks, int mark, int match, const ResultData& result) {

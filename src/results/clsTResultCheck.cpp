@@ -5,6 +5,7 @@
 #include "base/RuntimeError.h"
 #include "base/ValueText.h"
 #include "base/clsFileStream.h"
+#include "drawdata/MatchCount.h"
 #include "singles/SingleCodec.h"
 #include "singles/SingleKeySort.h"
 
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int Matches = SingleCodec::MatchCount;
 // Lists longer than this show their progress while they are taken in.
 constexpr qint32 ProgressThreshold = 10000;
 constexpr qint32 SinglesPerUpdate = 1001;
@@ -65,11 +65,11 @@ bool clsTResultCheck::reveal(Reveal mode) {
     if (m_resultExists) {
         int last = -1;
         if (mode == Reveal::Next) {
-            last = qMin(m_revealed, Matches - 1);
-            m_revealed = qMin(m_revealed + 1, Matches);
+            last = qMin(m_revealed, MatchCount - 1);
+            m_revealed = qMin(m_revealed + 1, MatchCount);
         } else if (mode == Reveal::All) {
-            last = Matches - 1;
-            m_revealed = Matches;
+            last = MatchCount - 1;
+            m_revealed = MatchCount;
         }
         for (int k = 0; k <= last; ++k) {
             const quint8 mark = m_result.Matches[k].Mark;
@@ -109,7 +109,7 @@ void clsTResultCheck::Clear() {
 
 ResultMarks clsTResultCheck::HitTable() const {
     ResultMarks hit = m_marks;
-    for (int k = 0; k < Matches; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         if (m_marks[0][k] == 0 && m_marks[1][k] == 0 && m_marks[2][k] == 0) {
             for (auto& row : hit)
                 row[k] = Undecided;
@@ -126,7 +126,7 @@ void clsTResultCheck::check(bool confirm) {
     for (qint32 number = 0; number < SingleCodec::SingleCount; ++number) {
         const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
         int hits = 0;
-        for (int k = 0; k < Matches; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             hits += hit[marks[k]][k] != 0;
         m_gradeOf[number] = quint8(10 - hits);
         // Each count is at most the list's length, which fits.
@@ -134,13 +134,13 @@ void clsTResultCheck::check(bool confirm) {
     }
     if (confirm) {
         int decided = 0;
-        for (int k = 0; k < Matches; ++k) {
+        for (int k = 0; k < MatchCount; ++k) {
             bool official = false;
             for (const auto& row : m_marks)
                 official = official || row[k] == 1 || row[k] == 3;
             decided += official;
         }
-        m_confirmed = decided == Matches;
+        m_confirmed = decided == MatchCount;
     }
 }
 
@@ -233,10 +233,10 @@ ResultMarks clsTResultCheck::loadResultTemp() const {
         if (!stream.LoadFromFile(path, text))
             return {};
         const QStringList lines = text.split(QStringLiteral("\r\n"));
-        if (lines.size() < Matches)
+        if (lines.size() < MatchCount)
             throw RuntimeError::subscriptOutOfRange();
         ResultMarks marks{};
-        for (int k = 0; k < Matches; ++k) {
+        for (int k = 0; k < MatchCount; ++k) {
             const QStringList flags = lines.at(k).split(u',');
             if (flags.size() < 3)
                 throw RuntimeError::subscriptOutOfRange();
@@ -256,7 +256,7 @@ ResultMarks clsTResultCheck::loadResultTemp() const {
 
 void clsTResultCheck::saveResultTemp() const {
     QString text;
-    for (int k = 0; k < Matches; ++k)
+    for (int k = 0; k < MatchCount; ++k)
         text +=
             QStringLiteral("%1,%2,%3\r\n").arg(m_marks[0][k]).arg(m_marks[1][k]).arg(m_marks[2][k]);
     clsFileStream stream;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ErrorReporter.h"
+#include "drawdata/MarkGrid.h"
 #include "drawdata/ResultData.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 
 // Result-mark flags per mark and match ([mark][match index]): 0 none, 1 official result, 2 set
 // by the user, 3 match cancelled (on all three marks of the match).
-using ResultMarks = std::array<std::array<quint8, 9>, 3>;
+using ResultMarks = MarkGrid<quint8>;
 
 // Checks the single list against the result marks revealed so far: hits, grade numbers
 // (misses + 1) and the count of singles per grade. A match without any result mark counts as a

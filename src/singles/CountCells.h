@@ -1,12 +1,14 @@
 #pragma once
 
+#include "drawdata/MarkGrid.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
 
 // Flags of the counts panel per mark and match index, laid out like the single frame
 // ([mark][match index]): the show-zero flags and the highlight flags.
-using CountFlags = std::array<std::array<bool, 9>, 3>;
+using CountFlags = MarkGrid<bool>;
 
 // The texts of the counts panel, kept apart from its grid so that they are plain to check.
 namespace CountCells {

@@ -5,14 +5,14 @@ QRect MarkAreaLayout::numberRect(int column) {
 }
 
 QRect MarkAreaLayout::cellRect(int column, int mark, int match) {
-    const int left = columnLeft(column) + CellLeft + slotOfMark(mark) * CellPitch;
+    const int left = columnLeft(column) + CellLeft + int(screenPosition(mark)) * CellPitch;
     const int top = rowTop(match) + (RowHeight - CellHeight) / 2;
     return QRect(left, top, CellWidth, CellHeight);
 }
 
 QRect MarkAreaLayout::focusRect(int column, int match) {
-    const QRect first = cellRect(column, MarkOfSlot[0], match);
-    const QRect last = cellRect(column, MarkOfSlot[2], match);
+    const QRect first = cellRect(column, ScreenMarkOrder[0], match);
+    const QRect last = cellRect(column, ScreenMarkOrder[2], match);
     return first.united(last).adjusted(-1, -1, 1, 1);
 }
 
@@ -49,9 +49,9 @@ MarkAreaLayout::Hit MarkAreaLayout::hitTest(const QPoint& pos) {
         return {};
     const int match = y / RowPitch;
     const int slotX = x - column * ColumnPitch - (CellLeft - 1);
-    if (slotX < 0 || slotX >= 3 * CellPitch)
+    if (slotX < 0 || slotX >= MarkCount * CellPitch)
         return {};
-    return {Hit::Cell, column, MarkOfSlot[std::size_t(slotX / CellPitch)], match};
+    return {Hit::Cell, column, ScreenMarkOrder[std::size_t(slotX / CellPitch)], match};
 }
 
 std::vector<QRect> MarkAreaLayout::changedCells(int column,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawdata/MarkGrid.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -12,7 +14,6 @@
 // Plain arithmetic, so that painting and hit testing can be checked without a widget.
 struct MarkAreaLayout {
     static constexpr int ColumnCount = 10;
-    static constexpr int MatchCount = 9;
     static constexpr int Border = 3;
     static constexpr int ColumnPitch = 53;
     static constexpr int HeaderHeight = 21;
@@ -25,10 +26,6 @@ struct MarkAreaLayout {
     static constexpr int CellPitch = 16;
     static constexpr int CellWidth = 14;
     static constexpr int CellHeight = 22;
-
-    // Left to right the cells of a match show marks 1, 0, 2.
-    static constexpr std::array<int, 3> MarkOfSlot = {1, 0, 2};
-    static constexpr int slotOfMark(int mark) { return mark == 1 ? 0 : mark == 0 ? 1 : 2; }
 
     static constexpr int columnLeft(int column) { return Border + column * ColumnPitch; }
     static constexpr int rowsTop() { return Border + HeaderHeight + HeaderLine; }

@@ -13,7 +13,7 @@ const std::vector<SingleCodec::Marks>& table() {
         for (qint32 number = 0; number < SingleCodec::SingleCount; ++number) {
             qint32 rest = number;
             qint32 power = SingleCodec::SingleCount / 3;
-            for (int k = SingleCodec::MatchCount - 1; k >= 0; --k) {
+            for (int k = MatchCount - 1; k >= 0; --k) {
                 all[number][k] = quint8(rest / power);
                 rest %= power;
                 power /= 3;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawdata/MatchCount.h"
+
 #include <QtGlobal>
 #include <array>
 
@@ -8,7 +10,6 @@
 // outside 0..19682 is refused in one place.
 namespace SingleCodec {
 
-inline constexpr int MatchCount = 9;
 // 3^9: the number of distinct singles, one more than the largest single number.
 inline constexpr qint32 SingleCount = 19683;
 

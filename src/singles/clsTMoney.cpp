@@ -3,12 +3,12 @@
 #include "base/NumberFormat.h"
 #include "base/RuntimeError.h"
 #include "base/ValueText.h"
+#include "drawdata/MatchCount.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int Matches = 9;
 // Products of nine percentages are turned into plain chances by 100^9.
 constexpr double PercentPower = 1e18;
 
@@ -20,7 +20,7 @@ bool clsTMoney::SetVoteData(const VoteData& vote) {
     decltype(m_rate) rate{};
     decltype(m_miss) miss{};
     try {
-        for (int k = 0; k < Matches; ++k) {
+        for (int k = 0; k < MatchCount; ++k) {
             const auto& outcomes = vote.Matches[k].Outcomes;
             const Money sum = outcomes[0].Votes + outcomes[1].Votes + outcomes[2].Votes;
             const qint32 total = ValueText::toLong(sum.toDouble());
@@ -51,9 +51,9 @@ bool clsTMoney::SetVoteData(const VoteData& vote) {
 
 template <typename Marks> double clsTMoney::oneMissChance(const Marks& marks) const {
     double sum = 0;
-    for (int i = 0; i < Matches; ++i) {
+    for (int i = 0; i < MatchCount; ++i) {
         double product = 1;
-        for (int k = 0; k < Matches; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             product *= k == i ? m_miss[k][marks[k]] : m_rate[k][marks[k]];
         sum += product;
     }
@@ -62,10 +62,10 @@ template <typename Marks> double clsTMoney::oneMissChance(const Marks& marks) co
 
 template <typename Marks> double clsTMoney::twoMissChance(const Marks& marks) const {
     double sum = 0;
-    for (int i = 0; i < Matches - 1; ++i) {
-        for (int j = i + 1; j < Matches; ++j) {
+    for (int i = 0; i < MatchCount - 1; ++i) {
+        for (int j = i + 1; j < MatchCount; ++j) {
             double product = 1;
-            for (int k = 0; k < Matches; ++k)
+            for (int k = 0; k < MatchCount; ++k)
                 product *= k == i || k == j ? m_miss[k][marks[k]] : m_rate[k][marks[k]];
             sum += product;
         }
@@ -77,7 +77,7 @@ template <typename Marks> Money clsTMoney::estimate(int grade, const Marks& mark
     double chance = 0;
     if (grade == 1) {
         chance = 1;
-        for (int k = 0; k < Matches; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             chance *= m_rate[k][marks[k]];
     } else if (grade == 2) {
         chance = oneMissChance(marks);
@@ -92,15 +92,15 @@ template <typename Marks> Money clsTMoney::estimate(int grade, const Marks& mark
     return Money::fromYen(Money::fromDouble(quotient).wholeYen());
 }
 
-Money clsTMoney::Estimate(int grade, const std::array<quint8, 9>& marks) const {
+Money clsTMoney::Estimate(int grade, const std::array<quint8, MatchCount>& marks) const {
     return estimate(grade, marks);
 }
 
 Money clsTMoney::reporting(int grade, std::span<const qint32> lngKousei) {
     try {
-        if (lngKousei.size() < std::size_t(Matches))
+        if (lngKousei.size() < std::size_t(MatchCount))
             throw RuntimeError::subscriptOutOfRange();
-        for (int k = 0; k < Matches; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             if (lngKousei[k] < 0 || lngKousei[k] > 2)
                 throw RuntimeError::subscriptOutOfRange();
         return estimate(grade, lngKousei);

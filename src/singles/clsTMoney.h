@@ -2,6 +2,7 @@
 
 #include "base/ErrorReporter.h"
 #include "base/Money.h"
+#include "drawdata/MarkGrid.h"
 #include "drawdata/VoteData.h"
 
 #include <QString>
@@ -30,7 +31,7 @@ public:
     Money GetMoney3(std::span<const qint32> lngKousei);
 
     // The same for the marks of a valid single number (grade 1, 2 or 3).
-    Money Estimate(int grade, const std::array<quint8, 9>& marks) const;
+    Money Estimate(int grade, const std::array<quint8, MatchCount>& marks) const;
 
     // The estimate as the summary shows it: "" for 0, "2050円", "1.09万", "49万", "1.23億",
     // "12億", "****億" for the cap.
@@ -43,8 +44,8 @@ private:
     Money reporting(int grade, std::span<const qint32> lngKousei);
 
     // [match][mark], in percent.
-    std::array<std::array<double, 3>, 9> m_rate{};
-    std::array<std::array<double, 3>, 9> m_miss{};
+    std::array<std::array<double, MarkCount>, MatchCount> m_rate{};
+    std::array<std::array<double, MarkCount>, MatchCount> m_miss{};
     std::array<double, 3> m_pool{};
     ErrorReporter m_reporter;
 };

@@ -38,20 +38,20 @@ clsTNumber::clsTNumber() : m_reporter(QStringLiteral("clsTNumber")) {
 }
 
 template <typename Mark> void clsTNumber::decode(qint32 lngNo, std::span<Mark> marks) const {
-    requireSize(marks.size(), SingleCodec::MatchCount);
+    requireSize(marks.size(), MatchCount);
     if (!SingleCodec::isValid(lngNo))
         throw RuntimeError::overflow();
     // From the highest digit down.
-    for (int k = SingleCodec::MatchCount - 1; k >= 0; --k) {
+    for (int k = MatchCount - 1; k >= 0; --k) {
         marks[k] = Mark(lngNo / m_power[k]);
         lngNo %= m_power[k];
     }
 }
 
 template <typename Mark> qint32 clsTNumber::encode(std::span<const Mark> marks) const {
-    requireSize(marks.size(), SingleCodec::MatchCount);
+    requireSize(marks.size(), MatchCount);
     qint32 number = 0;
-    for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+    for (int k = 0; k < MatchCount; ++k) {
         // Any other value would make a number that is no single.
         bool valid = marks[k] <= 2;
         if constexpr (std::is_signed_v<Mark>)
@@ -83,10 +83,10 @@ bool clsTNumber::LongToNo(std::span<const qint32> lngKousei, qint32& lngNo) {
 
 void clsTNumber::fill2List(qint32 lngNo, std::span<qint32> lngList) const {
     requireSize(lngList.size(), List2Size);
-    std::array<qint32, SingleCodec::MatchCount> marks{};
+    std::array<qint32, MatchCount> marks{};
     decode(lngNo, std::span<qint32>(marks));
     std::size_t next = 0;
-    for (int k = 0; k < SingleCodec::MatchCount; ++k)
+    for (int k = 0; k < MatchCount; ++k)
         for (qint32 x = 0; x <= 2; ++x)
             if (x != marks[k])
                 lngList[next++] = lngNo + (x - marks[k]) * m_power[k];
@@ -94,11 +94,11 @@ void clsTNumber::fill2List(qint32 lngNo, std::span<qint32> lngList) const {
 
 void clsTNumber::fill3List(qint32 lngNo, std::span<qint32> lngList) const {
     requireSize(lngList.size(), List3Size);
-    std::array<qint32, SingleCodec::MatchCount> marks{};
+    std::array<qint32, MatchCount> marks{};
     decode(lngNo, std::span<qint32>(marks));
     std::size_t next = 0;
-    for (int k1 = 0; k1 < SingleCodec::MatchCount - 1; ++k1)
-        for (int k2 = k1 + 1; k2 < SingleCodec::MatchCount; ++k2)
+    for (int k1 = 0; k1 < MatchCount - 1; ++k1)
+        for (int k2 = k1 + 1; k2 < MatchCount; ++k2)
             for (qint32 x = 0; x <= 2; ++x)
                 for (qint32 y = 0; y <= 2; ++y)
                     if (x != marks[k1] && y != marks[k2])

@@ -26,7 +26,7 @@ bool clsTSingleFrame::GetSingleFrame(qint32 lngSCount, std::span<const qint32> l
             if (times == 0)
                 continue;
             const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
-            for (int k = 0; k < SingleCodec::MatchCount; ++k)
+            for (int k = 0; k < MatchCount; ++k)
                 counts[marks[k]][k] += times;
         }
         lngSingleFrame = counts;

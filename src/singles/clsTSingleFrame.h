@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ErrorReporter.h"
+#include "drawdata/MarkGrid.h"
 
 #include <QtGlobal>
 #include <array>
@@ -8,7 +9,7 @@
 
 // Counts per match and mark over a single list: element [m][k] is the number of singles whose
 // mark at match index k is m, so the three counts of every match add up to the list's count.
-using SingleFrame = std::array<std::array<qint32, 9>, 3>;
+using SingleFrame = MarkGrid<qint32>;
 
 // Counts a single list into its single frame.
 class clsTSingleFrame {

@@ -2,6 +2,7 @@
 
 #include "base/Platform.h"
 #include "base/RuntimeError.h"
+#include "drawdata/MarkGrid.h"
 #include "singles/SingleCodec.h"
 #include "singles/SingleKeySort.h"
 
@@ -54,12 +55,12 @@ void clsTSingleSort::MarkSort(std::span<qint32> lngSingle, qint32 SortType, bool
     const WaitCursor wait;
     requireSortType(SortType);
     requireSingles(lngSingle);
-    // The screen order of marks: 1, 0, 2.
-    static constexpr std::array<quint8, 3> markOfType{1, 0, 2};
+    // Sort types follow the screen order of the marks.
+    const auto mark = quint8(ScreenMarkOrder[std::size_t(SortType)]);
     const auto keyOf = std::make_unique<KeyTable>();
     for (qint32 number = 0; number < SingleCodec::SingleCount; ++number) {
         const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
-        (*keyOf)[number] = qint32(std::count(marks.begin(), marks.end(), markOfType[SortType]));
+        (*keyOf)[number] = qint32(std::count(marks.begin(), marks.end(), mark));
     }
     sortByCounts(lngSingle, *keyOf, Sorted);
 }
@@ -72,7 +73,7 @@ void clsTSingleSort::NinkiSort(std::span<qint32> lngSingle, qint32 SortType, boo
     for (qint32 number = 0; number < SingleCodec::SingleCount; ++number) {
         const SingleCodec::Marks& marks = SingleCodec::marksUnchecked(number);
         qint32 count = 0;
-        for (int k = 0; k < SingleCodec::MatchCount; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             count += m_ninki[k][marks[k]] == SortType;
         (*keyOf)[number] = count;
     }

@@ -1,6 +1,7 @@
 #include "views/MarkAreaWidget.h"
 
 #include "base/RuntimeError.h"
+#include "drawdata/MarkGrid.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,7 +65,7 @@ void MarkAreaWidget::setColumnMarks(int column, const ColumnMarks& marks) {
 
 void MarkAreaWidget::setFocusCell(int column, int match) {
     column = std::clamp(column, 0, MarkAreaLayout::ColumnCount - 1);
-    match = std::clamp(match, 0, MarkAreaLayout::MatchCount - 1);
+    match = std::clamp(match, 0, MatchCount - 1);
     if (column == m_focusColumn && match == m_focusMatch)
         return;
     if (hasFocus())
@@ -116,8 +117,8 @@ void MarkAreaWidget::paintEvent(QPaintEvent* event) {
         if (!MarkAreaLayout::columnBox(column).intersects(dirty))
             continue;
         const ColumnMarks& shown = m_shown[std::size_t(column)];
-        for (int match = 0; match < MarkAreaLayout::MatchCount; ++match) {
-            for (const int mark : MarkAreaLayout::MarkOfSlot) {
+        for (int match = 0; match < MatchCount; ++match) {
+            for (const int mark : ScreenMarkOrder) {
                 const QRect cell = MarkAreaLayout::cellRect(column, mark, match);
                 if (cell.intersects(dirty))
                     p.drawPixmap(cell.topLeft(),

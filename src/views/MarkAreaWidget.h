@@ -17,7 +17,7 @@ class MarkAreaWidget : public QWidget {
 
 public:
     static constexpr int NoMark = -1;
-    using ColumnMarks = std::array<int, MarkAreaLayout::MatchCount>;
+    using ColumnMarks = std::array<int, MatchCount>;
 
     // Keys that act on the whole list rather than on one cell.
     enum class KeyCommand { PreviousPage, NextPage, FirstPage, LastPage, Delete, Insert };

@@ -1,5 +1,6 @@
 #include "views/clsTCount.h"
 
+#include "drawdata/MarkGrid.h"
 #include "widgets/CellGrid.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 namespace {
 
 // Screen order of the marks: home win, other, away win.
-constexpr std::array<int, 3> ScreenMarks = {1, 0, 2};
 
 const QColor OddRow(255, 255, 255);
 const QColor EvenRow(255, 255, 224);
@@ -33,7 +33,7 @@ void clsTCount::Initialize(QWidget* objPictureBox, int lngWidth, int lngHeight) 
     m_grid->setRowBackColor(1, QApplication::palette().color(QPalette::Button));
     for (int column = 1; column <= ColumnCount; ++column) {
         m_grid->setColumnAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-        m_grid->setCaption(column, 1, QString::number(ScreenMarks[std::size_t(column - 1)]));
+        m_grid->setCaption(column, 1, QString::number(ScreenMarkOrder[std::size_t(column - 1)]));
         m_grid->setAlignment(column, 1, Qt::AlignCenter);
     }
     m_grid->resize(m_grid->sizeHint());
@@ -74,7 +74,7 @@ void clsTCount::Refresh() {
         m_grid->setRowBackColor(row, k % 2 == 0 ? OddRow : EvenRow);
         const qint64 total = qint64(m_value[0][k]) + m_value[1][k] + m_value[2][k];
         for (int column = 1; column <= ColumnCount; ++column) {
-            const auto mark = std::size_t(ScreenMarks[std::size_t(column - 1)]);
+            const auto mark = std::size_t(ScreenMarkOrder[std::size_t(column - 1)]);
             m_grid->setCaption(
                 column, row,
                 CountCells::text(m_value[mark][k], total, m_showZero[mark][k], m_percent));

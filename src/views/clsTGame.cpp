@@ -1,5 +1,6 @@
 #include "views/clsTGame.h"
 
+#include "drawdata/MarkGrid.h"
 #include "drawdata/ScheduleData.h"
 #include "drawdata/VoteData.h"
 #include "results/GamePanelTexts.h"
@@ -127,12 +128,13 @@ void clsTGame::Vote(const VoteData& vote) {
         m_reporter.failure(QStringLiteral("Vote"), QStringLiteral("Initialize Err"));
         return;
     }
-    static constexpr std::size_t marksInOrder[] = {1, 0, 2};
     for (int k = 1; k <= MatchCount; ++k) {
         const VoteMatch& match = vote.Matches[std::size_t(k - 1)];
         for (int column = 1; column <= 3; ++column)
-            m_vote->setCaption(column, 2 * k - 1,
-                               GamePanelTexts::rate(match.Outcomes[marksInOrder[column - 1]].Rate));
+            m_vote->setCaption(
+                column, 2 * k - 1,
+                GamePanelTexts::rate(
+                    match.Outcomes[std::size_t(ScreenMarkOrder[std::size_t(column - 1)])].Rate));
         m_graphs->Visible(k - 1, true);
         m_graphs->SetValue3(k, match.Outcomes[1].Votes.wholeYen(),
                             match.Outcomes[0].Votes.wholeYen(), match.Outcomes[2].Votes.wholeYen());

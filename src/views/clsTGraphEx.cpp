@@ -17,7 +17,7 @@ const std::vector<QColor>& partColors() {
 clsTGraphEx::clsTGraphEx(QObject* parent) : QObject(parent) {}
 
 void clsTGraphEx::Initialize(QWidget* objPictureBox) {
-    for (int i = 0; i < GraphCount; ++i) {
+    for (int i = 0; i < MatchCount; ++i) {
         auto* bar = new StackedBar(objPictureBox);
         bar->setObjectName(QStringLiteral("picGraph_%1").arg(i));
         bar->setProperty("tag", i);
@@ -27,7 +27,7 @@ void clsTGraphEx::Initialize(QWidget* objPictureBox) {
 }
 
 StackedBar* clsTGraphEx::graph(int Index) const {
-    if (Index < 1 || Index > GraphCount || !m_graphs[std::size_t(Index - 1)])
+    if (Index < 1 || Index > MatchCount || !m_graphs[std::size_t(Index - 1)])
         throw RuntimeError::subscriptOutOfRange();
     return m_graphs[std::size_t(Index - 1)];
 }
@@ -37,12 +37,12 @@ void clsTGraphEx::Visible(int Index, bool blnValue) {
 }
 
 void clsTGraphEx::AllVisible(bool blnValue) {
-    for (int i = 1; i <= GraphCount; ++i)
+    for (int i = 1; i <= MatchCount; ++i)
         graph(i)->setVisible(blnValue);
 }
 
 void clsTGraphEx::ShowText(bool blnValue) {
-    for (int i = 1; i <= GraphCount; ++i)
+    for (int i = 1; i <= MatchCount; ++i)
         graph(i)->setShowText(blnValue);
 }
 

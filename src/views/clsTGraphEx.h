@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawdata/MatchCount.h"
+
 #include <QObject>
 #include <array>
 
@@ -12,8 +14,6 @@ class clsTGraphEx : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int GraphCount = 9;
-
     explicit clsTGraphEx(QObject* parent = nullptr);
 
     void Initialize(QWidget* objPictureBox);
@@ -35,5 +35,5 @@ Q_SIGNALS:
 private:
     void place(int Index, const QRect& geometry, int parts);
 
-    std::array<StackedBar*, GraphCount> m_graphs{};
+    std::array<StackedBar*, MatchCount> m_graphs{};
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ErrorReporter.h"
+#include "drawdata/MarkGrid.h"
 #include "drawdata/ResultData.h"
 #include "results/clsTResultCheck.h"
 
@@ -11,7 +12,7 @@ class CellGrid;
 class QMenu;
 
 // Flags per mark and match that are not zero ([mark][match index]).
-using ResultMarkVisible = std::array<std::array<bool, 9>, 3>;
+using ResultMarkVisible = MarkGrid<bool>;
 
 // The result-mark table of the check page: one row per match with the marks 1, 0 and 2, showing
 // which marks count as the match's result ("◎" official, "○" set by the user, "－" cancelled).

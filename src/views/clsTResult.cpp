@@ -56,31 +56,31 @@ void clsTResult::Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* 
     showCheck(true);
 }
 
-void clsTResult::SingleCountLabel(QLabel* label) {
+void clsTResult::setSingleCountLabel(QLabel* label) {
     m_countLabel = label;
 }
 
-void clsTResult::PageLabel(QLabel* label) {
+void clsTResult::setPageLabel(QLabel* label) {
     m_turners.setPageLabel(label);
 }
 
-void clsTResult::MovePreviousImage(PageTurnImage* image) {
+void clsTResult::setMovePreviousImage(PageTurnImage* image) {
     m_turners.setPrevious(image);
     connect(image, &PageTurnImage::clicked, this, [this] { MovePage(qMax(m_page - 1, 0)); });
 }
 
-void clsTResult::MoveNextImage(PageTurnImage* image) {
+void clsTResult::setMoveNextImage(PageTurnImage* image) {
     m_turners.setNext(image);
     connect(image, &PageTurnImage::clicked, this,
             [this] { MovePage(qMin(m_page + 1, LastPage())); });
 }
 
-void clsTResult::Percent(bool blnValue) {
+void clsTResult::setPercent(bool blnValue) {
     if (m_count)
         m_count->setPercent(blnValue);
 }
 
-void clsTResult::CountVisible(bool blnValue) {
+void clsTResult::setCountVisible(bool blnValue) {
     if (m_count)
         m_count->setVisible(blnValue);
 }
@@ -93,8 +93,7 @@ void clsTResult::setPopupMenu(QMenu* menu) {
     m_multi->setPopupMenu(menu);
 }
 
-void clsTResult::SetSingleFrame(const SingleFrame& lngValue,
-                                const std::array<std::array<bool, 9>, 3>& blnVisible) {
+void clsTResult::SetSingleFrame(const SingleFrame& lngValue, const CountFlags& blnVisible) {
     if (!m_count)
         return;
     m_count->SetVisible(blnVisible);

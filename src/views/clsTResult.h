@@ -4,6 +4,7 @@
 #include "drawdata/ResultData.h"
 #include "drawdata/ScheduleData.h"
 #include "results/clsTResultCheck.h"
+#include "singles/CountCells.h"
 #include "singles/clsTSingleFrame.h"
 #include "widgets/PageIndicator.h"
 
@@ -34,25 +35,24 @@ public:
 
     void Initialize(QWidget* objPictureBox, QWidget* picGrade, QWidget* picMulti, QWidget* picCount,
                     QWidget* picKakutei, QWidget* picSuitei);
-    void SingleCountLabel(QLabel* label);
-    void PageLabel(QLabel* label);
-    void MovePreviousImage(PageTurnImage* image);
-    void MoveNextImage(PageTurnImage* image);
-    void MovePreviousImageDisable(const QPixmap& picture) {
+    void setSingleCountLabel(QLabel* label);
+    void setPageLabel(QLabel* label);
+    void setMovePreviousImage(PageTurnImage* image);
+    void setMoveNextImage(PageTurnImage* image);
+    void setMovePreviousImageDisable(const QPixmap& picture) {
         m_turners.setPreviousDisabled(picture);
     }
-    void MoveNextImageDisable(const QPixmap& picture) { m_turners.setNextDisabled(picture); }
+    void setMoveNextImageDisable(const QPixmap& picture) { m_turners.setNextDisabled(picture); }
     // The pop-up menu of the result-mark table ("中止").
     void setPopupMenu(QMenu* menu);
 
     // The counts panel: percentages instead of counts, and whether it is shown (over the grid).
-    void Percent(bool blnValue);
-    void CountVisible(bool blnValue);
+    void setPercent(bool blnValue);
+    void setCountVisible(bool blnValue);
     bool CountVisible() const;
 
     bool FullResult() const { return m_check.FullResult(); }
-    void SetSingleFrame(const SingleFrame& lngValue,
-                        const std::array<std::array<bool, 9>, 3>& blnVisible);
+    void SetSingleFrame(const SingleFrame& lngValue, const CountFlags& blnVisible);
     void SetResultData(qint32 lngKaisaikai, const QString& strKumi, const ResultData& result,
                        bool blnShowAll);
     void SetNextData();

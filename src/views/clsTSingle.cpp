@@ -200,10 +200,10 @@ void clsTSingle::Add() {
 
 void clsTSingle::AddEx(const QString& strMarks) {
     guarded(QStringLiteral("AddEx"), [&] {
-        if (strMarks.size() != SingleCodec::MatchCount)
+        if (strMarks.size() != MatchCount)
             throw RuntimeError::invalidCall();
         SingleCodec::Marks marks{};
-        for (int k = 0; k < SingleCodec::MatchCount; ++k) {
+        for (int k = 0; k < MatchCount; ++k) {
             const char16_t digit = strMarks.at(k).unicode();
             if (digit < u'0' || digit > u'2')
                 throw RuntimeError::invalidCall();

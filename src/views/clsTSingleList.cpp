@@ -1,5 +1,6 @@
 #include "views/clsTSingleList.h"
 
+#include "drawdata/MarkGrid.h"
 #include "singles/SingleCodec.h"
 #include "widgets/CellGrid.h"
 
@@ -52,12 +53,11 @@ std::array<QString, clsTSingleList::RowCount> clsTSingleList::Texts(qint32 lngVa
     const SingleCodec::Marks& marks = SingleCodec::marks(lngValue);
     for (int grade = 1; grade <= 3; ++grade)
         texts[std::size_t(grade - 1)] = clsTMoney::EstimateText(m_money.Estimate(grade, marks));
-    // Screen order of the marks: 1, 0, 2.
-    std::array<int, 3> markCounts{};
+    std::array<int, MarkCount> markCounts{};
     std::array<int, 3> rankCounts{};
     for (std::size_t k = 0; k < marks.size(); ++k) {
         const int mark = marks[k];
-        ++markCounts[mark == 1 ? 0 : mark == 0 ? 1 : 2];
+        ++markCounts[screenPosition(mark)];
         ++rankCounts[std::size_t(m_ninki[k][mark])];
     }
     texts[3] = joined(markCounts);

@@ -1,13 +1,12 @@
 #include "analysis/ListReturns.h"
 #include "analysis/ResultReturns.h"
+#include "drawdata/MatchCount.h"
 #include "singles/SingleCodec.h"
 
 #include <QTest>
 #include <cmath>
 
 namespace {
-
-constexpr int Matches = SingleCodec::MatchCount;
 
 ResultData paid(qint32 draw, std::array<qint64, 3> prize, std::array<qint64, 3> winners,
                 qint64 votes) {
@@ -56,7 +55,7 @@ private Q_SLOTS:
             for (qint32 n = 0; n < SingleCodec::SingleCount; ++n) {
                 // Against the outcome of all 0s, the cancelled matches the last ones.
                 int misses = 0;
-                for (int k = 0; k < Matches - cancelled; ++k)
+                for (int k = 0; k < MatchCount - cancelled; ++k)
                     misses += SingleCodec::marksUnchecked(n)[std::size_t(k)] != 0;
                 if (misses < 3)
                     ++singles[std::size_t(misses)];
@@ -70,13 +69,13 @@ private Q_SLOTS:
     // A list's return under the vote model, against every one of the 19 683 outcomes weighed
     // one by one.
     void agreesWithBruteForce() {
-        std::array<std::array<double, 3>, Matches> rates{};
-        for (int k = 0; k < Matches; ++k)
+        std::array<std::array<double, 3>, MatchCount> rates{};
+        for (int k = 0; k < MatchCount; ++k)
             rates[std::size_t(k)] = {0.2 + 0.01 * k, 0.5 - 0.02 * k, 0.3 + 0.01 * k};
         constexpr int Decided = 2;   // ended 1
         constexpr int Cancelled = 5; // every single hits it
         OutcomeModel model;
-        for (int k = 0; k < Matches; ++k)
+        for (int k = 0; k < MatchCount; ++k)
             model.setOpen(k, rates[std::size_t(k)]);
         model.setDecided(Decided, 1);
         model.setCancelled(Cancelled);
@@ -91,12 +90,12 @@ private Q_SLOTS:
             if (outcome[Decided] != 1 || outcome[Cancelled] != 0)
                 continue;
             long double chance = 1;
-            for (int k = 0; k < Matches; ++k)
+            for (int k = 0; k < MatchCount; ++k)
                 if (k != Decided && k != Cancelled)
                     chance *= rates[std::size_t(k)][outcome[std::size_t(k)]];
             for (const qint32 single : list) {
                 int misses = 0;
-                for (int k = 0; k < Matches; ++k)
+                for (int k = 0; k < MatchCount; ++k)
                     misses +=
                         k != Cancelled && SingleCodec::marksUnchecked(single)[std::size_t(k)] !=
                                               outcome[std::size_t(k)];

@@ -1,3 +1,4 @@
+#include "drawdata/MarkGrid.h"
 #include "singles/MarkAreaLayout.h"
 
 #include <QTest>
@@ -81,8 +82,8 @@ void tst_MarkAreaLayout::hitTest() {
 
 void tst_MarkAreaLayout::everyCellIsHitAtItsCentre() {
     for (int column = 0; column < MarkAreaLayout::ColumnCount; ++column)
-        for (int match = 0; match < MarkAreaLayout::MatchCount; ++match)
-            for (const int mark : MarkAreaLayout::MarkOfSlot) {
+        for (int match = 0; match < MatchCount; ++match)
+            for (const int mark : ScreenMarkOrder) {
                 const QRect cell = MarkAreaLayout::cellRect(column, mark, match);
                 const Hit expected{Hit::Cell, column, mark, match};
                 QVERIFY(MarkAreaLayout::hitTest(cell.center()) == expected);

@@ -74,10 +74,10 @@ struct CheckViews {
 
     CheckViews() {
         view.Initialize(grid, grade, multi, count, kakutei, nullptr);
-        view.SingleCountLabel(countLabel);
-        view.PageLabel(pageLabel);
-        view.MovePreviousImage(previous);
-        view.MoveNextImage(next);
+        view.setSingleCountLabel(countLabel);
+        view.setPageLabel(pageLabel);
+        view.setMovePreviousImage(previous);
+        view.setMoveNextImage(next);
     }
     CellGrid* cells() const { return view.resultGrid()->grid(); }
     CellGrid* grades() const { return view.gradeTable()->grid(); }
@@ -600,7 +600,7 @@ void tst_CheckPageViews::countsPanelLiesOverTheGrid() {
     QCOMPARE(counts->grid()->cell(1, 2).foreColor, QColor(0, 0, 255));
     QCOMPARE(counts->grid()->cell(2, 2).foreColor, QColor(Qt::black));
 
-    v.view.CountVisible(true);
+    v.view.setCountVisible(true);
     QVERIFY(v.view.CountVisible());
     click(counts->grid(), 1, 3); // to percentages: stays
     QVERIFY(counts->Percent());
@@ -608,7 +608,7 @@ void tst_CheckPageViews::countsPanelLiesOverTheGrid() {
     click(counts->grid(), 1, 3); // back to counts: the panel steps aside
     QVERIFY(!counts->Percent());
     QVERIFY(!v.view.CountVisible());
-    v.view.Percent(true);
+    v.view.setPercent(true);
     QVERIFY(counts->Percent());
 }
 
