@@ -83,11 +83,7 @@ protected:
                 const QString& operation) {
         if (!ready(operation))
             return false;
-        m_cancel = false;
-        m_unpublished = false;
-        m_readFromFile = false;
-        m_otherDraw = 0;
-        m_failure.clear();
+        forgetLastAttempt();
         Record data;
         if (lngKaisaikai > 0) {
             if ((DType & ReadFile) && m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi))) {
@@ -129,11 +125,7 @@ protected:
                         const QString& operation) {
         if (!ready(operation))
             return false;
-        m_cancel = false;
-        m_unpublished = false;
-        m_readFromFile = false;
-        m_otherDraw = 0;
-        m_failure.clear();
+        forgetLastAttempt();
         Record data;
         if (lngKaisaikai > 0)
             take(lngKaisaikai, download(lngKaisaikai, strKumi, &page), data);
@@ -155,6 +147,15 @@ protected:
     QObject* owner() const { return m_owner; }
 
 private:
+    // What the previous get or saved-page read left behind says nothing about this one.
+    void forgetLastAttempt() {
+        m_cancel = false;
+        m_unpublished = false;
+        m_readFromFile = false;
+        m_otherDraw = 0;
+        m_failure.clear();
+    }
+
     // What a download or a saved page brought becomes the record; a complete one that may be
     // kept is stored once, and a failure is noted for FalseDialog.
     void take(qint32 lngKaisaikai, const Downloaded& got, Record& data) {
