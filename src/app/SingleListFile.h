@@ -18,10 +18,14 @@ public:
 
     // The open dialog's answer with the extension "csv" ensured; empty when cancelled.
     QString askOpenPath(const QString& suggestedName) const;
-    // Reads the file into the list (the valid singles only). On success the file becomes
-    // current and the list unchanged; a failure has been reported and leaves the list as it was
-    // and no file current.
-    bool load(const QString& path);
+    enum class Opened { Loaded, Failed, Refused };
+    // Reads the file into the list (the valid singles only); the file becomes current and the
+    // list unchanged. A file with text but not one single (a picture, a letter) is refused with
+    // a message and changes nothing. Lines that gave no single are told, the first of them
+    // shown, and the user chooses between working on in that file (whose next save warns that
+    // they will be lost) and a new list in no file. A failure that has been reported leaves the
+    // list empty and no file current.
+    Opened open(const QString& path);
     // Writes to the current file, or runs Save as without one. True when saved.
     bool save(const QString& suggestedName);
     // Asks for a file and writes to it; the file becomes current only when the save succeeded.
@@ -39,7 +43,12 @@ public:
 
 private:
     bool writeTo(const QString& path);
+    // Whether writing over the file may drop lines it holds that the list never took in.
+    bool mayOverwriteUnread(const QString& path) const;
 
+    // The file last opened with lines the list did not take in, and how many.
+    QString m_unreadFile;
+    qint64 m_unreadLines = 0;
     QWidget* m_owner;
     SingleList& m_list;
     QString m_folder;

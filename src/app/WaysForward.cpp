@@ -71,7 +71,7 @@ void WaysForward::openDropped(const QString& path) {
     if (SavedPageFile::isPage(path))
         ReadSavedPage(path);
     else
-        m_window->FileOpen(path);
+        m_window->openList(path);
 }
 
 void WaysForward::askSavedPage() {

@@ -83,6 +83,18 @@ void clsTMain::GetVote(bool blnDQuestion) {
         m_vote->GetVote(m_kaisaikai, m_kumi, clsVote::ReadFile | clsVote::Download, blnDQuestion));
 }
 
+void clsTMain::Download(int index, bool blnDQuestion) {
+    if (m_kaisaikai <= 0)
+        Platform::current().showMessage(QStringLiteral("開催回を設定して下さい"), AppInfo::title(),
+                                        MessageIcon::Information);
+    else if (index == 0)
+        GetSchedule(blnDQuestion);
+    else if (index == 1)
+        GetVote(blnDQuestion);
+    else
+        GetResult(blnDQuestion);
+}
+
 void clsTMain::GetResult(bool blnDQuestion) {
     if (m_noGame)
         return;

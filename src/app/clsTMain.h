@@ -37,6 +37,10 @@ public:
     // The current draw's document from a page of the official site saved by the browser: read,
     // stored and explained as the download of that document is.
     void ReadSavedPage(SavedPageKind::Kind kind, const QByteArray& page);
+    // The official download `index` (0 schedule, 1 vote, 2 result) of the draw in the box. A box
+    // without a draw (empty, or 0) has none to download: that is told instead, where the
+    // controllers would report a download failure that never was attempted.
+    void Download(int index, bool blnDQuestion);
 
     // Writes the number into the box with the caret at its end; the box's change reloads.
     void SetKaisaikai(qint32 lngKaisaikai);

@@ -167,14 +167,7 @@ void frmLedger::ShowFor(frmMain& main) {
     if (window == nullptr) {
         window = new frmLedger(&main);
         connect(window, &frmLedger::OpenDraw, &main, [&main](qint32, const QString& path) {
-            // The open command with its dialog answered by the row's file: the unsaved-list
-            // question, the load and the draw of the file name stay the command's own.
-            DesktopAccess& desktop = DesktopAccess::current();
-            const DesktopAccess::FileDialog dialog = desktop.openFileName;
-            desktop.openFileName = [path](QWidget*, const QString&, const QString&, const QString&,
-                                          const QString&) { return path; };
-            main.FileOpen();
-            desktop.openFileName = dialog;
+            main.openList(path);
             main.raise();
             main.activateWindow();
         });

@@ -262,20 +262,7 @@ void frmMain::refreshDownloadButtons() {
 }
 
 void frmMain::OfficialDownload(int index) {
-    // An empty box (-1) has no draw to download either; without this the controllers would
-    // answer with a download failure that never was attempted.
-    if (m_kaisaikai <= 0) {
-        Platform::current().showMessage(QStringLiteral("開催回を設定して下さい"), AppInfo::title(),
-                                        MessageIcon::Information);
-    } else {
-        const bool confirm = m_home->confirmDownloads();
-        if (index == 0)
-            m_tmain->GetSchedule(confirm);
-        else if (index == 1)
-            m_tmain->GetVote(confirm);
-        else
-            m_tmain->GetResult(confirm);
-    }
+    m_tmain->Download(index, m_home->confirmDownloads());
     refreshDownloadButtons();
     analysisFollowDraw();
 }
@@ -335,15 +322,24 @@ bool frmMain::mayDropList() {
     return m_listFile->mayDrop(draftFileName());
 }
 
-void frmMain::FileOpen(const QString& chosen) {
+void frmMain::FileOpen() {
     if (!mayDropList())
         return;
-    const QString path = chosen.isEmpty() ? m_listFile->askOpenPath(draftFileName()) : chosen;
-    if (path.isEmpty())
+    const QString path = m_listFile->askOpenPath(draftFileName());
+    if (!path.isEmpty())
+        loadList(path);
+}
+
+void frmMain::openList(const QString& path) {
+    if (mayDropList())
+        loadList(path);
+}
+
+void frmMain::loadList(const QString& path) {
+    // A refused file changes nothing; a failed load leaves the list empty, and the draw of the
+    // file name is loaded even so.
+    if (m_listFile->open(path) == SingleListFile::Opened::Refused)
         return;
-    m_list->clear();
-    // A load that fails leaves the list empty and no file current.
-    m_listFile->load(path);
     const qint32 number = clsTFileCSV().GetKaisaikai(path);
     if (number > 0)
         m_tmain->SetKaisaikai(number);

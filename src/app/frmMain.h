@@ -40,8 +40,11 @@ public:
     // Commands, as the menus and buttons run them.
     void ShowPage(int page);
     void FileNew();
-    // `chosen` (a file dropped on the window) is opened without the open dialog.
-    void FileOpen(const QString& chosen = QString());
+    void FileOpen();
+    // The one way a singles file is opened once its path is known (after the open dialog, for a
+    // file dropped on the window, on the command line or chosen in the ledger): the
+    // unsaved-changes question, the load, the draw of the file name and the singles page.
+    void openList(const QString& path);
     // True when the list was written.
     bool FileSave();
     bool FileSaveAs();
@@ -111,6 +114,7 @@ private:
     void analysisFollowMarks();
     // The unsaved-changes question; true when the command may drop the list.
     bool mayDropList();
+    void loadList(const QString& path);
     // The file name proposed for the current draw's list.
     QString draftFileName() const;
     // Runs a command through the window's CommandGuard: not while the list is busy, and a

@@ -81,7 +81,7 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
 }
 
 bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
-                          std::vector<qint32>& lngSingle) {
+                          std::vector<qint32>& lngSingle, Skipped* skipped) {
     const WaitCursor wait;
     auto progress = Platform::current().openProgress(QStringLiteral("CSVデータ数の取得中"), 1);
     try {
@@ -105,6 +105,8 @@ bool clsTFileCSV::CsvLoad(const QString& strFileName, qint32& lngSCount,
             progress->setValue(content.lineCount);
         lngSCount = count;
         lngSingle = std::move(content.singles);
+        if (skipped != nullptr)
+            *skipped = {content.skippedCount, std::move(content.skipped), content.hasNonEmptyLine};
         return true;
     } catch (const RuntimeError& e) {
         progress.reset();

@@ -2,6 +2,7 @@
 
 #include "base/ErrorReporter.h"
 #include "base/clsFileSystemObject.h"
+#include "io/SinglesCsvReader.h"
 
 #include <QString>
 #include <span>
@@ -23,8 +24,15 @@ public:
     // position 0 in file order and zeros behind them; lngSCount the number of valid singles.
     // Lines that are not nine fields, or whose fields are not all 0, 1 or 2, are skipped. A
     // missing or unreadable file or a field that does not convert is reported (run-time error,
-    // "CsvLoad_Sub") and leaves both outputs unchanged. True when loaded.
-    bool CsvLoad(const QString& strFileName, qint32& lngSCount, std::vector<qint32>& lngSingle);
+    // "CsvLoad_Sub") and leaves both outputs unchanged. True when loaded; `skipped`, when given,
+    // then says which lines gave no single, for the caller to tell the user.
+    struct Skipped {
+        qint64 count = 0;                  // lines with text that gave no single
+        std::vector<SkippedCsvLine> first; // the first of them, with their numbers
+        bool anyText = false;              // whether any line held more than blanks
+    };
+    bool CsvLoad(const QString& strFileName, qint32& lngSCount, std::vector<qint32>& lngSingle,
+                 Skipped* skipped = nullptr);
 
     // "Tovmi-" + the draw number with at least three digits + the group + ".csv".
     QString GetCsvFileName(qint32 lngKaisaikai, const QString& strKumi) const;

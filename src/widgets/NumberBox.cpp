@@ -3,6 +3,17 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+namespace {
+
+constexpr char16_t FullWidthZero = u'０';
+constexpr char16_t FullWidthNine = u'９';
+
+bool isDigit(QChar c) {
+    return (c >= u'0' && c <= u'9') || (c >= FullWidthZero && c <= FullWidthNine);
+}
+
+} // namespace
+
 NumberBox::NumberBox(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &NumberBox::onTextChanged);
 }
@@ -27,17 +38,34 @@ QString NumberBox::normalized(const QString& text) const {
     return QString::number(std::clamp<qlonglong>(number, m_minimum, m_maximum));
 }
 
+QString NumberBox::firstDigits(const QString& text) {
+    const auto first = std::find_if(text.cbegin(), text.cend(), isDigit);
+    const auto end = std::find_if_not(first, text.cend(), isDigit);
+    QString digits;
+    for (auto c = first; c != end; ++c)
+        digits += *c >= FullWidthZero ? QChar(u'0' + (c->unicode() - FullWidthZero)) : *c;
+    return digits;
+}
+
 void NumberBox::onTextChanged(const QString& text) {
     if (m_normalizing)
         return;
     if (!text.isEmpty()) {
-        const QString clamped = normalized(text);
-        if (clamped != text) {
+        // A whole number (a negative one too) is clamped as it is; of other text the first digits
+        // count.
+        bool whole = false;
+        text.toLongLong(&whole);
+        const QString digits = whole ? text : firstDigits(text);
+        const QString wanted = digits.isEmpty() ? m_shown : normalized(digits);
+        if (wanted != text) {
             m_normalizing = true;
-            setText(clamped);
+            setText(wanted);
             m_normalizing = false;
         }
+        if (digits.isEmpty())
+            return;
     }
+    m_shown = this->text();
     Q_EMIT valueChanged();
 }
 
@@ -83,8 +111,7 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
     const bool command =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!command && !typed.isEmpty() && typed.at(0).isPrint()) {
-        const bool digits = std::all_of(typed.cbegin(), typed.cend(),
-                                        [](QChar c) { return c >= u'0' && c <= u'9'; });
+        const bool digits = std::all_of(typed.cbegin(), typed.cend(), isDigit);
         if (!digits)
             return;
     }

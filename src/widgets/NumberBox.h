@@ -2,10 +2,12 @@
 
 #include <QLineEdit>
 
-// A text box for a whole number in a range. Only digits and Backspace can be typed; every change
-// of the text leaves either an empty box or the clamped value in decimal (a text that is no
-// number becomes the minimum). Up and Down step by one, Page Up and Page Down by the width of the
-// range. Each change of the text is reported once, after it has been clamped.
+// A text box for a whole number in a range. Only digits (full-width ones too, as a Japanese input
+// method types them) and Backspace can be typed; every change of the text leaves either an empty
+// box or the clamped value in decimal. Of a pasted text the first run of digits counts ("第1234回"
+// and " 1234 " are 1234); a text without a digit is refused and the box keeps its previous text.
+// Up and Down step by one, Page Up and Page Down by the width of the range. Each change of the
+// text is reported once, after it has been clamped.
 class NumberBox : public QLineEdit {
     Q_OBJECT
 
@@ -31,9 +33,13 @@ protected:
 private:
     void onTextChanged(const QString& text);
     QString normalized(const QString& text) const;
+    // The first run of digits in the text, full-width digits read as digits; empty without one.
+    static QString firstDigits(const QString& text);
     void step(qint64 delta);
 
     int m_minimum = 0;
     int m_maximum = 9999;
     bool m_normalizing = false;
+    // The text as last reported, which a refused text gives way to.
+    QString m_shown;
 };

@@ -74,6 +74,12 @@ private Q_SLOTS:
     void everyChangeCountsAndSavingClearsIt();
     void importedListIsNotTiedToTheOpenedFile();
     void busyWindowIgnoresListCommands();
+    void foreignFileIsRefusedAndNothingChanges_data();
+    void foreignFileIsRefusedAndNothingChanges();
+    void skippedLinesAreToldAndNeverLostUnasked_data();
+    void skippedLinesAreToldAndNeverLostUnasked();
+    void emptyFileOpensAsAnEmptyList_data();
+    void emptyFileOpensAsAnEmptyList();
 };
 
 void tst_ListFileCommands::failedLoadLeavesNoFileToOverwrite() {
@@ -331,6 +337,117 @@ void tst_ListFileCommands::busyWindowIgnoresListCommands() {
     QCOMPARE(dialogs.saved, 0);
     QCOMPARE(f.window->currentFile(), path);
     QCOMPARE(TestFiles::read(path), TwoSingles);
+}
+
+void tst_ListFileCommands::foreignFileIsRefusedAndNothingChanges_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("picture renamed .csv")
+        << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0\x1f\xf3\xff"
+                      "a",
+                      33);
+    QTest::newRow("a letter") << QByteArray("Dear friend,\r\nsee you on Saturday.\r\n");
+}
+
+// A file with text but no single is refused: the list, its file and the draw stay, and no save
+// ever writes to the refused file.
+void tst_ListFileCommands::foreignFileIsRefusedAndNothingChanges() {
+    QFETCH(QByteArray, bytes);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    ScriptedDialogs dialogs;
+    const QString mine = f.userFile(QStringLiteral("mine.csv"));
+    const QString foreign = f.userFile(QStringLiteral("Tovmi-077.csv"));
+    QVERIFY(TestFiles::write(mine, TwoSingles));
+    QVERIFY(TestFiles::write(foreign, bytes));
+    QVERIFY(openThroughTheMenu(f, dialogs, mine));
+    const std::vector<qint32> list = f.window->singles();
+    const qint32 draw = f.window->kaisaikai();
+    f.platform.clearMessages();
+
+    QVERIFY(!openThroughTheMenu(f, dialogs, foreign));
+    QCOMPARE(f.platform.messages.size(), 1);
+    QCOMPARE(f.platform.messages.first().icon, MessageIcon::Warning);
+    QVERIFY(f.platform.messages.first().text.contains(QStringLiteral("「Tovmi-077.csv」")));
+    QCOMPARE(f.window->singles(), list);
+    QCOMPARE(f.window->currentFile(), mine);
+    QCOMPARE(f.window->kaisaikai(), draw);
+    f.window->singleList().markChanged();
+    f.window->FileSave();
+    QCOMPARE(TestFiles::read(foreign), bytes);
+    QCOMPARE(dialogs.saved, 0);
+}
+
+void tst_ListFileCommands::skippedLinesAreToldAndNeverLostUnasked_data() {
+    QTest::addColumn<QByteArray>("bad");
+    QTest::addColumn<bool>("keepFile");
+    const QList<QPair<const char*, QByteArray>> lines = {
+        {"eight fields", "1,0,2,1,1,0,0,2"},
+        {"a mark 3", "1,0,3,1,1,0,0,2,1"},
+        {"tab-separated", "1\t0\t2\t1\t1\t0\t0\t2\t1"}};
+    for (const auto& [name, line] : lines) {
+        QTest::addRow("%s, new list", name) << line << false;
+        QTest::addRow("%s, same file", name) << line << true;
+    }
+}
+
+// The load tells what it left out; the file stays byte for byte what it was unless the user,
+// warned again, saves over it.
+void tst_ListFileCommands::skippedLinesAreToldAndNeverLostUnasked() {
+    QFETCH(QByteArray, bad);
+    QFETCH(bool, keepFile);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    ScriptedDialogs dialogs;
+    const QString path = f.userFile(QStringLiteral("mixed.csv"));
+    const QByteArray bytes = "1,0,2,1,1,0,0,2,1\r\n" + bad + "\r\n0,0,0,0,0,0,0,0,0\r\n";
+    QVERIFY(TestFiles::write(path, bytes));
+    f.platform.answers = {keepFile};
+    dialogs.openAnswers = {path};
+    f.action(QStringLiteral("mnuFile_Open"))->trigger();
+    QCOMPARE(f.platform.messages.size(), 1);
+    const QString told = f.platform.messages.first().text;
+    QVERIFY2(told.contains(QStringLiteral("の1行は")) &&
+                 told.contains(QStringLiteral("2行目：") + QString::fromLatin1(bad)),
+             qPrintable(told));
+    QCOMPARE(f.window->singles().size(), std::size_t(2));
+    QCOMPARE(f.window->currentPage(), 1);
+
+    if (keepFile) {
+        QCOMPARE(f.window->currentFile(), path);
+        f.platform.answers = {false};
+        QVERIFY(!f.window->FileSave());
+        QCOMPARE(f.platform.messages.size(), 2);
+        QCOMPARE(TestFiles::read(path), bytes);
+        // Told twice, the user saves: the line is gone by the user's choice.
+        f.platform.answers = {true};
+        QVERIFY(f.window->FileSave());
+        QCOMPARE(TestFiles::read(path), TwoSingles);
+    } else {
+        QVERIFY(f.window->currentFile().isEmpty());
+        QVERIFY(f.window->singleList().isChanged());
+        QVERIFY(!f.window->FileSave()); // asks where, and the dialog is cancelled
+        QCOMPARE(dialogs.saved, 1);
+        QCOMPARE(TestFiles::read(path), bytes);
+    }
+}
+
+void tst_ListFileCommands::emptyFileOpensAsAnEmptyList_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("no byte") << QByteArray();
+    QTest::newRow("blank lines") << QByteArray("\r\n  \r\n\t\r\n");
+}
+
+void tst_ListFileCommands::emptyFileOpensAsAnEmptyList() {
+    QFETCH(QByteArray, bytes);
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    ScriptedDialogs dialogs;
+    const QString path = f.userFile(QStringLiteral("empty.csv"));
+    QVERIFY(TestFiles::write(path, bytes));
+    QVERIFY(openThroughTheMenu(f, dialogs, path));
+    QVERIFY(f.platform.messages.isEmpty());
+    QVERIFY(f.window->singles().empty());
+    QVERIFY(!f.window->singleList().isChanged());
 }
 
 KELVOR_TEST_MAIN(tst_ListFileCommands)

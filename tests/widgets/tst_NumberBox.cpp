@@ -30,6 +30,7 @@ private Q_SLOTS:
     void keysStepThroughTheRange();
     void pastedTextIsClamped_data();
     void pastedTextIsClamped();
+    void textWithoutDigitsIsRefused();
     void emptyBoxReadsMinusOne();
     void oneSignalPerChange();
     void spinControlSteps();
@@ -46,8 +47,8 @@ void tst_NumberBox::typing_data() {
     QTest::newRow("letters dropped")
         << QString() << QStringLiteral("1a2-b.3 ") << QStringLiteral("123") << 123;
     QTest::newRow("leading zero") << QString() << QStringLiteral("007") << QStringLiteral("7") << 7;
-    QTest::newRow("full-width digits dropped")
-        << QString() << QStringLiteral("１２") << QString() << -1;
+    QTest::newRow("full-width digits")
+        << QString() << QStringLiteral("１２") << QStringLiteral("12") << 12;
 }
 
 void tst_NumberBox::typing() {
@@ -93,7 +94,11 @@ void tst_NumberBox::keysStepThroughTheRange() {
 void tst_NumberBox::pastedTextIsClamped_data() {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("text");
-    QTest::newRow("letters") << QStringLiteral("abc") << QStringLiteral("0");
+    QTest::newRow("first digits of a draw caption")
+        << QStringLiteral("第1234回") << QStringLiteral("1234");
+    QTest::newRow("blanks around") << QStringLiteral(" 1234 ") << QStringLiteral("1234");
+    QTest::newRow("full-width") << QStringLiteral("１２３４") << QStringLiteral("1234");
+    QTest::newRow("the first run only") << QStringLiteral("12回と34回") << QStringLiteral("12");
     QTest::newRow("negative") << QStringLiteral("-5") << QStringLiteral("0");
     QTest::newRow("huge") << QStringLiteral("123456789012345678901234567890")
                           << QStringLiteral("9999");
@@ -106,6 +111,21 @@ void tst_NumberBox::pastedTextIsClamped() {
     NumberBox box;
     box.insert(pasted);
     QCOMPARE(box.text(), text);
+}
+
+// A text without a digit would have read as draw 0: the box keeps what it showed, unreported.
+void tst_NumberBox::textWithoutDigitsIsRefused() {
+    NumberBox box;
+    box.setText(QStringLiteral("1234"));
+    QSignalSpy changes(&box, &NumberBox::valueChanged);
+    box.selectAll();
+    box.insert(QStringLiteral("abc"));
+    QCOMPARE(box.text(), QStringLiteral("1234"));
+    QCOMPARE(box.value(), 1234);
+    box.selectAll();
+    box.insert(QStringLiteral("第　回"));
+    QCOMPARE(box.text(), QStringLiteral("1234"));
+    QCOMPARE(changes.size(), 0);
 }
 
 void tst_NumberBox::emptyBoxReadsMinusOne() {
