@@ -8,6 +8,7 @@
 #include "base/clsFileSystemObject.h"
 #include "base/clsIniFile.h"
 
+#include <QUrl>
 #include <iterator>
 
 namespace {
@@ -77,6 +78,15 @@ OfficialUrlSettings OfficialUrlSettings::defaults() {
     s.bigOfficialSalesScheduleUrl =
         QStringLiteral("http://www.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule");
     return s;
+}
+
+bool OfficialUrlSettings::schedulePageIsDefault() const {
+    const auto page = [](const QString& url) -> QString {
+        const QUrl parsed(url);
+        return parsed.path() + u'?' + parsed.query();
+    };
+    return page(bigOfficialScheduleUrl) == page(defaults().bigOfficialScheduleUrl) &&
+           bigOfficialMiniBigUrl == defaults().bigOfficialMiniBigUrl;
 }
 
 OfficialUrlSettings& OfficialUrlSettings::current() {

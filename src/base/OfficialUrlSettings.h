@@ -24,6 +24,9 @@ struct OfficialUrlSettings {
 
     static OfficialUrlSettings defaults();
 
+    // Whether the schedule address names the program's own schedule page, on whichever host.
+    bool schedulePageIsDefault() const;
+
     // The program-wide record.
     static OfficialUrlSettings& current();
 

@@ -11,8 +11,16 @@ bool confirmDownload(const QString& document) {
         u' ' + document, MessageIcon::Information, true);
 }
 
+namespace {
+
+QString withLine(const QString& text, const QString& line) {
+    return line.isEmpty() ? text : text + QStringLiteral("\r\n") + line;
+}
+
+} // namespace
+
 void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished,
-                 qint32 lngOtherDraw, const QString& detail) {
+                 qint32 lngOtherDraw, const QString& detail, const QString& hint) {
     if (cancelled)
         return;
     if (lngOtherDraw != 0)
@@ -22,14 +30,16 @@ void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, b
                                             QStringLiteral("回のページが返されました。"),
                                         u' ' + document, MessageIcon::Warning);
     else if (unpublished)
-        Platform::current().showMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
-                                            QStringLiteral("回 ") + document +
-                                            QStringLiteral("は発表されていません。"),
-                                        u' ' + document, MessageIcon::Information);
+        Platform::current().showMessage(
+            withLine(QStringLiteral("第") + QString::number(lngKaisaikai) + QStringLiteral("回 ") +
+                         document + QStringLiteral("は発表されていません。"),
+                     hint),
+            u' ' + document, MessageIcon::Information);
     else
         Platform::current().showMessage(
-            QStringLiteral("インターネットよりダウンロードに失敗しました。") +
-                (detail.isEmpty() ? QString() : QStringLiteral("\r\n") + detail),
+            withLine(
+                withLine(QStringLiteral("インターネットよりダウンロードに失敗しました。"), detail),
+                hint),
             u' ' + document, MessageIcon::Warning);
 }
 

@@ -14,8 +14,10 @@ bool confirmDownload(const QString& document);
 // Nothing after a cancelled download; otherwise the notice that the page was another draw's
 // (lngOtherDraw, 0 for none), the draw's "not published" notice, or the download failure
 // warning with detail, what could not be read and where the page was kept, as its second line.
+// A hint, what the user may try instead, ends the "not published" notice and the warning.
 void showFailure(qint32 lngKaisaikai, const QString& document, bool cancelled, bool unpublished,
-                 qint32 lngOtherDraw = 0, const QString& detail = QString());
+                 qint32 lngOtherDraw = 0, const QString& detail = QString(),
+                 const QString& hint = QString());
 
 // Stores a complete record as its draw's file unless that file already exists: a stored
 // document is never replaced by a later download.

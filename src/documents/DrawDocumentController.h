@@ -39,7 +39,7 @@ public:
     // Tells the user why the last get operation obtained nothing (nothing when it was declined).
     void FalseDialog(qint32 lngKaisaikai) const {
         DownloadDialogs::showFailure(lngKaisaikai, m_document, m_cancel, m_unpublished, m_otherDraw,
-                                     m_failure);
+                                     m_failure, m_hint);
     }
 
 protected:
@@ -50,6 +50,8 @@ protected:
         bool unpublished = false;
         // What the reader of the page left for a failure message.
         PageReadReport report;
+        // A last line for the failure message: what the user may try ("" = none).
+        QString hint;
     };
     // The first field of a record that the completeness test finds missing, as the page names
     // it; "" for a complete record.
@@ -154,6 +156,7 @@ private:
         m_readFromFile = false;
         m_otherDraw = 0;
         m_failure.clear();
+        m_hint.clear();
     }
 
     // What a download or a saved page brought becomes the record; a complete one that may be
@@ -165,6 +168,7 @@ private:
                 DownloadDialogs::storeOnce(m_xml, data, isComplete(data));
         }
         m_unpublished = got.unpublished;
+        m_hint = got.hint;
         explainFailure(lngKaisaikai, got);
     }
 
@@ -181,5 +185,6 @@ private:
     bool m_readFromFile = false;
     qint32 m_otherDraw = 0;
     QString m_failure;
+    QString m_hint;
     Record m_record;
 };

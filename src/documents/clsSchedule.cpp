@@ -46,6 +46,11 @@ clsSchedule::Downloaded clsSchedule::download(qint32 lngKaisaikai, const QString
     }
     got.unpublished = m_html.Unpublished();
     got.report = m_html.Report();
+    if (!savedPage && m_html.PageMayHaveMoved())
+        got.hint =
+            QStringLiteral("ページが移動した可能性があります。ツール > 接続設定... でアドレスを"
+                           "設定するか、ファイル > 保存したページから読み込み... で"
+                           "ブラウザーで保存したページを読み込んで下さい。");
     return got;
 }
 

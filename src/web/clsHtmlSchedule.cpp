@@ -45,9 +45,13 @@ bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi,
                                        QStringLiteral("回 開催情報取得中 (オフィシャル)"));
     QByteArray page;
     QString contentType;
-    if (!m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType))
-        return false;
-    return ReadPage(lngKaisaikai, strKumi, page, contentType);
+    const bool downloaded = m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType);
+    const bool read = downloaded && ReadPage(lngKaisaikai, strKumi, page, contentType);
+    const qint32 status = m_htmlGet.LastStatus();
+    const bool failedAnswer = status != 0 && (status < 200 || status > 299);
+    m_pageMayHaveMoved = urls.schedulePageIsDefault() &&
+                         (failedAnswer || (downloaded && m_unpublished && !m_noticeShown));
+    return read;
 }
 
 bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
@@ -55,6 +59,7 @@ bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, cons
     m_schedule = ScheduleData();
     m_unpublished = false;
     m_noticeShown = false;
+    m_pageMayHaveMoved = false;
     m_report.start(page);
     try {
         if (m_htmlGet.LoadPage(page, contentType) == 0) {

@@ -39,6 +39,10 @@ public:
     ScheduleData Schedule() const { return m_schedule; }
     // The last page showed the site's notice that the draw's page cannot be shown.
     bool NoticeShown() const { return m_noticeShown; }
+    // The last download, from the program's own schedule address, brought an answer that was
+    // not a success, or a page with neither the draw's heading nor the site's notice: the
+    // site may have moved the page.
+    bool PageMayHaveMoved() const { return m_pageMayHaveMoved; }
     // What the last page read leaves for a failure message.
     const PageReadReport& Report() const { return m_report; }
 
@@ -58,6 +62,7 @@ private:
     ScheduleData m_schedule;
     bool m_unpublished = false;
     bool m_noticeShown = false;
+    bool m_pageMayHaveMoved = false;
     PageReadReport m_report;
     ErrorReporter m_reporter;
 };

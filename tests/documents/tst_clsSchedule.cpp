@@ -1,3 +1,4 @@
+#include "base/OfficialUrlSettings.h"
 #include "documents/clsSchedule.h"
 #include "support/WebTestFixture.h"
 
@@ -168,6 +169,44 @@ private Q_SLOTS:
         QCOMPARE(m_web->platform.messages[0].text, u"第1235回 開催情報は発表されていません。"_s);
         QCOMPARE(m_web->platform.messages[0].title, u" 開催情報"_s);
         QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Information);
+    }
+
+    // The hint that the page may have moved ends the message only when the program's own
+    // schedule address answered with a failure or with a page that is neither the draw's nor
+    // the site's notice; a draw not out yet, another address and a saved page get none.
+    void theMovedPageHintOnlyWhereItHelps_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("ownAddress");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("hint");
+        const QByteArray other("<body><p>お探しのページは見つかりませんでした。</p>");
+        const QByteArray notice("<body><p>ご指定のくじ情報は表示できません。<p>");
+        QTest::newRow("neither heading nor notice") << other << 200 << true << false << true;
+        QTest::newRow("not found") << other << 404 << true << false << true;
+        QTest::newRow("server error") << notice << 503 << true << false << true;
+        QTest::newRow("the site's notice") << notice << 200 << true << false << false;
+        QTest::newRow("another address") << other << 200 << false << false << false;
+        QTest::newRow("a saved page") << other << 200 << true << true << false;
+    }
+    void theMovedPageHintOnlyWhereItHelps() {
+        QFETCH(QByteArray, page);
+        QFETCH(int, status);
+        QFETCH(bool, ownAddress);
+        QFETCH(bool, saved);
+        QFETCH(bool, hint);
+        if (!ownAddress)
+            OfficialUrlSettings::current().bigOfficialScheduleUrl =
+                m_web->site.server().baseUrl() + u"/moved/BIGLotInfo.form?holdCntId="_s;
+        m_web->site.serveSchedule(u"1235"_s, page, status);
+        clsSchedule schedule;
+        schedule.Initialize(nullptr);
+        QVERIFY(saved ? !schedule.ReadSavedPage(1235, QString(), page)
+                      : !schedule.GetSchedule(1235, QString(), 3, false));
+        schedule.FalseDialog(1235);
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        const QString last = m_web->platform.messages[0].text.split(u"\r\n"_s).last();
+        QCOMPARE(last.startsWith(u"ページが移動した可能性があります。"_s), hint);
     }
 
     void completeness_data() {
