@@ -8,8 +8,10 @@
 #include "widgets/TabStrip.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -49,6 +51,7 @@ private Q_SLOTS:
     void makerSiteDownloadNeedsAWritableFolder();
     void rememberedDrawZeroShowsItsLabel_data();
     void rememberedDrawZeroShowsItsLabel();
+    void drawBoxTakesWhatAnInputMethodGives();
 };
 
 void tst_frmMain::cleanup() {
@@ -470,6 +473,27 @@ void tst_frmMain::makerSiteDownloadNeedsAWritableFolder() {
     QCOMPARE(f.platform.messages.size(), 1);
     QCOMPARE(f.platform.messages.first().title, QStringLiteral("管理権限不足エラー"));
     QVERIFY(!f.platform.messages.first().question);
+}
+
+// Full-width digits typed through an input method and a pasted caption choose the draw; a text
+// without a digit leaves the draw as it was, where it used to become draw 0.
+void tst_frmMain::drawBoxTakesWhatAnInputMethodGives() {
+    MainWindowFixture f;
+    QVERIFY(f.start());
+    auto* box = f.widget<NumberBox>(QStringLiteral("txtScheduleNo"));
+    box->clear();
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("１２３４"));
+    QCoreApplication::sendEvent(box, &committed);
+    QCOMPARE(f.window->kaisaikai(), 1234);
+    for (const QString& pasted :
+         {QStringLiteral("第1235回"), QStringLiteral("くじ"), QStringLiteral("　")}) {
+        QGuiApplication::clipboard()->setText(pasted);
+        box->selectAll();
+        box->paste();
+        QCOMPARE(f.window->kaisaikai(), 1235);
+        QCOMPARE(box->text(), QStringLiteral("1235"));
+    }
 }
 
 KELVOR_TEST_MAIN(tst_frmMain)
