@@ -109,8 +109,12 @@ protected:
     // is only noted.
     void explainFailure(qint32 lngKaisaikai, const Downloaded& got) {
         m_otherDraw = got.report.otherDraw();
-        if (m_otherDraw != 0 || got.unpublished || got.report.page().isEmpty())
+        if (m_otherDraw != 0 || got.unpublished)
             return;
+        if (got.report.page().isEmpty()) {
+            m_failure = got.report.describe(QString());
+            return;
+        }
         const QString missing = got.record ? m_missingField(*got.record) : QString();
         if (got.record && missing.isEmpty())
             return;

@@ -1,6 +1,9 @@
 #include "documents/clsResult.h"
 
+#include "base/Platform.h"
 #include "drawdata/clsToto.h"
+
+#include <QStringList>
 
 clsResult::clsResult()
     : DrawDocumentController(QStringLiteral("clsResult"), QStringLiteral("くじ結果"),
@@ -23,11 +26,38 @@ clsResult::Downloaded clsResult::download(qint32 lngKaisaikai, const QString& st
                                           const QByteArray* savedPage) {
     Downloaded got;
     if (savedPage ? m_html.ReadPage(lngKaisaikai, strKumi, *savedPage, QString())
-                  : m_html.GetResult(lngKaisaikai, strKumi, owner()))
+                  : m_html.GetResult(lngKaisaikai, strKumi, owner())) {
         got.record = m_html.Result();
+        got.keep = marksAgreeOrKept(*got.record);
+    }
     got.unpublished = m_html.Unpublished();
     got.report = m_html.Report();
     return got;
+}
+
+bool clsResult::marksAgreeOrKept(const ResultData& data) {
+    QStringList against;
+    for (size_t m = 0; m < data.Matches.size(); ++m) {
+        const ResultMatch& match = data.Matches[m];
+        if (match.Mark == 3)
+            continue;
+        // A home win is 1, a draw 0, an away win 2.
+        const quint8 expected = match.HomeScore > match.AwayScore    ? 1
+                                : match.HomeScore == match.AwayScore ? 0
+                                                                     : 2;
+        if (match.Mark != expected)
+            against << QStringLiteral("第") + QString::number(m + 1) + QStringLiteral("試合 ") +
+                           match.Home + u' ' + QString::number(match.HomeScore) + u'-' +
+                           QString::number(match.AwayScore) + u' ' + match.Away +
+                           QStringLiteral("　結果 ") + QString::number(match.Mark);
+    }
+    if (against.isEmpty())
+        return true;
+    return Platform::current().askYesNo(
+        QStringLiteral("くじ結果がスコアと合いません。") + QStringLiteral("\r\n") +
+            against.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") +
+            QStringLiteral("このまま保存しますか？"),
+        QStringLiteral(" くじ結果"), MessageIcon::Warning, false);
 }
 
 bool clsResult::IsComplete(const ResultData& data) {

@@ -36,6 +36,9 @@ public:
 private:
     Downloaded download(qint32 lngKaisaikai, const QString& strKumi,
                         const QByteArray* savedPage) override;
+    // True when every played match's mark agrees with its score, or the user, shown the matches
+    // that disagree, chooses to store the result anyway (default No).
+    static bool marksAgreeOrKept(const ResultData& data);
 
     clsHtmlResult m_html;
 };

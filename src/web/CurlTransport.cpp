@@ -129,6 +129,10 @@ bool runTransfer(CURL* curl, Transfer& transfer, ConnectionWindow* window, qint3
 
 } // namespace
 
+const char* CurlTransport::redirectProtocols(const QString& url) {
+    return url.startsWith(QStringLiteral("https:"), Qt::CaseInsensitive) ? "https" : "http,https";
+}
+
 bool CurlTransport::available() const {
     return curlReady();
 }
@@ -161,7 +165,7 @@ TransferResult CurlTransport::fetch(const TransferRequest& request, const Transf
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Vantrel WinInet");
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, redirectProtocols(request.url));
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, 10L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);

@@ -23,6 +23,11 @@ void PageReadReport::refuse(const QString& field) {
     refused();
 }
 
+void PageReadReport::refuseAnswer(qint32 status) {
+    *this = PageReadReport();
+    m_errorStatus = status;
+}
+
 QString PageReadReport::take(const QString& field, const PageLines& lines, qint32 index) {
     reading(field, lines, index);
     QString value = lines.at(index);
@@ -38,6 +43,9 @@ QString PageReadReport::describe(const QString& field, qint32 sourceLine) {
 }
 
 QString PageReadReport::describe(const QString& missingField) const {
+    if (m_errorStatus != 0)
+        return QStringLiteral("サーバーがエラーを返しました（") + QString::number(m_errorStatus) +
+               QStringLiteral("）");
     if (!m_refusedField.isEmpty())
         return describe(m_refusedField, m_refusedLine);
     if (missingField.isEmpty())

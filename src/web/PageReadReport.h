@@ -24,14 +24,17 @@ public:
     // Reads field from the page line index (throws PageLines::Ended past the end), noting where
     // it stood.
     QString take(const QString& field, const PageLines& lines, qint32 index);
+    // The answer was an error page (HTTP status, not 2xx): nothing of it is taken, and the page
+    // is not kept.
+    void refuseAnswer(qint32 status);
     // The page was the draw number's, not the one asked for.
     void setOtherDraw(qint32 lngKaisaikai) { m_otherDraw = lngKaisaikai; }
 
     const QByteArray& page() const { return m_page; }
     qint32 otherDraw() const { return m_otherDraw; }
-    // The line that says what could not be read, 「販売終了日」が読めません（12 行目）: what the
-    // reader refused, or else missingField (which a test of the record found missing) with the
-    // line it was read from; "" when there is neither.
+    // The line that says what could not be read, 「販売終了日」が読めません（12 行目）: the error
+    // answer's status, what the reader refused, or else missingField (which a test of the record
+    // found missing) with the line it was read from; "" when there is none of these.
     QString describe(const QString& missingField) const;
 
 private:
@@ -39,6 +42,7 @@ private:
 
     QByteArray m_page;
     qint32 m_otherDraw = 0;
+    qint32 m_errorStatus = 0;
     QString m_field;
     qint32 m_line = 0;
     QString m_refusedField;

@@ -205,7 +205,7 @@ bool clsHtmlGet::SaveToImage(const QString& strPath, const QString& strUrl, cons
                              QObject* objOwnerForm) {
     try {
         QByteArray bytes;
-        if (m_inet.GetHttpData(strUrl, bytes, strProxy, objOwnerForm) < 1)
+        if (m_inet.GetHttpData(strUrl, bytes, strProxy, objOwnerForm) < 1 || !m_inet.LastAnswerOk())
             return false;
         return m_fileStream.SaveToBinaryFile(strPath, bytes);
     } catch (const RuntimeError& e) {

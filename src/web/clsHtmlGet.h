@@ -46,6 +46,8 @@ public:
     qint32 LoadPage(const QByteArray& page, const QString& contentType);
     // The HTTP status of the last download's answer (0 when none came).
     qint32 LastStatus() const { return m_inet.LastStatus(); }
+    // The last answer's status was 2xx (clsWinInet::LastAnswerOk).
+    bool LastAnswerOk() const { return m_inet.LastAnswerOk(); }
     // Loads a Shift_JIS file; returns the token count.
     qint32 GetFile(const QString& strPath);
     bool SaveToFile(const QString& strPath);

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr quint8 CancelledMark = 3;
@@ -82,11 +84,18 @@ bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString& strKumi, QObje
                         NumberFormat::format(qint64(lngKaisaikai), QStringLiteral("0000"));
     m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
                                        QStringLiteral("回 結果情報取得中 (オフィシャル)"));
+    m_report.start(QByteArray());
     QByteArray page;
     QString contentType;
     if (!m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType))
         return false;
-    return ReadPage(lngKaisaikai, strKumi, page, contentType);
+    const bool read = ReadPage(lngKaisaikai, strKumi, page, contentType);
+    if (m_htmlGet.LastAnswerOk())
+        return read;
+    // An error page is read for the site's notices only; what else it holds is never taken.
+    m_result = ResultData();
+    m_report.refuseAnswer(m_htmlGet.LastStatus());
+    return false;
 }
 
 bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,
@@ -102,7 +111,9 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
 
         ResultData work;
         bool headerFound = false;
-        readLines(m_htmlGet.GetPageLines(Labels), lngKaisaikai, strKumi, work, headerFound);
+        m_saysCancelled = false;
+        const bool taken =
+            readLines(m_htmlGet.GetPageLines(Labels), lngKaisaikai, strKumi, work, headerFound);
         if (!headerFound) {
             m_unpublished = true;
             return false;
@@ -111,7 +122,11 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
             m_report.setOtherDraw(work.Kaisaikai);
             return false;
         }
-        work.Cancelled = std::all_of(work.Matches.cbegin(), work.Matches.cend(),
+        if (!taken)
+            return false;
+        // Cancelled when the page says so, or when every score line reads 中止.
+        work.Cancelled = m_saysCancelled ||
+                         std::all_of(work.Matches.cbegin(), work.Matches.cend(),
                                      [](const ResultMatch& m) { return m.Mark == CancelledMark; });
         m_result = work;
         return true;
@@ -125,7 +140,7 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
     }
 }
 
-void clsHtmlResult::readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
+bool clsHtmlResult::readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
                               ResultData& work, bool& headerFound) {
     QString header = QStringLiteral("miniBIG") + QStringLiteral("くじ結果");
     if (!strKumi.isEmpty()) {
@@ -136,15 +151,14 @@ void clsHtmlResult::readLines(const PageLines& lines, qint32 lngKaisaikai, const
     qint32 i = 0;
     for (; i < lines.count() && !headerFound; ++i) {
         if (lines.at(i) == QStringLiteral("ご指定のくじ結果は表示できません。"))
-            return;
+            return false;
         if (m_toto.GetKaisaikaiOver(lines, i, i, work.Kaisaikai, header))
             headerFound = true;
     }
     if (!headerFound || work.Kaisaikai != lngKaisaikai)
-        return;
+        return false;
     --i; // the header line goes through the prize phase too
-    if (readPrizes(lines, i, work))
-        readMatches(lines, i, work);
+    return !readPrizes(lines, i, work) || readMatches(lines, i, work);
 }
 
 bool clsHtmlResult::readPrizes(const PageLines& lines, qint32& i, ResultData& work) {
@@ -154,8 +168,10 @@ bool clsHtmlResult::readPrizes(const PageLines& lines, qint32& i, ResultData& wo
         const QString line = lines.at(i);
         if (line.contains(u'円') && !line.contains(QStringLiteral("100円BIG")))
             return readPrizeTable(lines, i, work);
-        if (line.trimmed() == QStringLiteral("くじは中止になりました。"))
+        if (line.trimmed() == QStringLiteral("くじは中止になりました。")) {
+            m_saysCancelled = true;
             return true;
+        }
     }
     return true;
 }
@@ -192,7 +208,7 @@ bool clsHtmlResult::readPrizeTable(const PageLines& lines, qint32& i, ResultData
     return true;
 }
 
-void clsHtmlResult::readMatches(const PageLines& lines, qint32 i, ResultData& work) {
+bool clsHtmlResult::readMatches(const PageLines& lines, qint32 i, ResultData& work) {
     // Number, home team, score ("2-1" or "中止"), away team, mark.
     for (; i < lines.count(); ++i) {
         if (!PageLines::isMatchNumber(lines.at(i), 14))
@@ -216,9 +232,18 @@ void clsHtmlResult::readMatches(const PageLines& lines, qint32 i, ResultData& wo
         }
         match.Away = m_report.take(row + QStringLiteral("のアウェイ"), lines, i + 3);
         const QString mark = m_report.take(row + QStringLiteral("の結果"), lines, i + 4);
-        match.Mark = cancelled ? CancelledMark : ValueText::toByte(mark);
+        // A played match's mark is exactly 0, 1 or 2.
+        if (cancelled) {
+            match.Mark = CancelledMark;
+        } else if (mark == u"0"_s || mark == u"1"_s || mark == u"2"_s) {
+            match.Mark = quint8(mark.toUInt());
+        } else {
+            m_report.refused();
+            return false;
+        }
         if (number == 9)
-            return;
+            return true;
         i += 4;
     }
+    return true;
 }

@@ -48,22 +48,24 @@ private:
     // moves past the last value; false, index unchanged, when the last label is missing.
     static bool findValues(const PageLines& lines, qint32& lngIndex, const QStringList& labels,
                            QList<qint32>& valueLines);
-    // Walks the lines into work; run-time errors throw, and so does a page that ends inside a
-    // row (PageLines::Ended). Another draw's page is left after its header.
-    void readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
+    // Walks the lines into work; false for a page that cannot be taken (another draw's, a mark
+    // that is not 0, 1 or 2). Run-time errors throw, and so does a page that ends inside a row
+    // (PageLines::Ended).
+    bool readLines(const PageLines& lines, qint32 lngKaisaikai, const QString& strKumi,
                    ResultData& work, bool& headerFound);
     // From the header line i on: the prize table with the sale totals and dates, when there is
     // one; false when a label is missing (the walk ends there). i comes back after the table.
     bool readPrizes(const PageLines& lines, qint32& i, ResultData& work);
     bool readPrizeTable(const PageLines& lines, qint32& i, ResultData& work);
-    // The nine match rows from line i on.
-    void readMatches(const PageLines& lines, qint32 i, ResultData& work);
+    // The nine match rows from line i on; false for a played match whose mark is not 0, 1 or 2.
+    bool readMatches(const PageLines& lines, qint32 i, ResultData& work);
 
     clsHtmlGet m_htmlGet;
     clsHtmlToto m_toto;
     clsToto m_lottery;
     ResultData m_result;
     bool m_unpublished = false;
+    bool m_saysCancelled = false; // the page says the draw was cancelled
     PageReadReport m_report;
     ErrorReporter m_reporter;
 };

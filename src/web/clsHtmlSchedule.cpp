@@ -43,6 +43,7 @@ bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi,
                         urls.bigOfficialMiniBigUrl;
     m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
                                        QStringLiteral("回 開催情報取得中 (オフィシャル)"));
+    m_report.start(QByteArray());
     QByteArray page;
     QString contentType;
     const bool downloaded = m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType);
@@ -51,7 +52,12 @@ bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString& strKumi,
     const bool failedAnswer = status != 0 && (status < 200 || status > 299);
     m_pageMayHaveMoved = urls.schedulePageIsDefault() &&
                          (failedAnswer || (downloaded && m_unpublished && !m_noticeShown));
-    return read;
+    if (!failedAnswer)
+        return read;
+    // An error page is read for the site's notices only; what else it holds is never taken.
+    m_schedule = ScheduleData();
+    m_report.refuseAnswer(status);
+    return false;
 }
 
 bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const QByteArray& page,

@@ -60,11 +60,20 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const ScheduleData& schedule, QOb
                         urls.totoOfficialTotoUrl;
     m_htmlGet.SetProgressDialogMessage(QStringLiteral("第") + QString::number(lngKaisaikai) +
                                        QStringLiteral("回 投票状況情報取得中 (オフィシャル)"));
+    m_report.start(QByteArray());
     QByteArray page;
     QString contentType;
     if (!m_htmlGet.DownloadPage(url, QString(), objOwnerForm, page, contentType))
         return false;
-    return ReadPage(lngKaisaikai, schedule, page, contentType, blnFinal);
+    const bool read = ReadPage(lngKaisaikai, schedule, page, contentType, blnFinal);
+    if (m_htmlGet.LastAnswerOk())
+        return read;
+    // An error page is read for the site's notices only; what else it holds is never taken.
+    m_vote = VoteData();
+    m_unpaired.clear();
+    m_report.refuseAnswer(m_htmlGet.LastStatus());
+    blnFinal = false;
+    return false;
 }
 
 bool clsHtmlVote::ReadPage(qint32 lngKaisaikai, const ScheduleData& schedule,

@@ -130,6 +130,12 @@ bool clsVantrelDownload::checkText(const QString& strText) const {
         downloadFailed(QStringLiteral("原因：アドレスが見つかりません"));
         return false;
     }
+    // Another answer than 2xx is an error page, whatever it holds.
+    if (!m_inet.LastAnswerOk()) {
+        downloadFailed(QStringLiteral("原因：サーバーがエラーを返しました（") +
+                       QString::number(m_inet.LastStatus()) + QStringLiteral("）"));
+        return false;
+    }
     return true;
 }
 

@@ -104,6 +104,8 @@ qint32 clsWinInet::GetHttpData(const QString& strUrl, QByteArray& bytRecvData,
             extendLine(QStringLiteral("."));
             count = qint32(result.body.size());
             m_contentType = result.contentType;
+            if (!LastAnswerOk())
+                addLine(QStringLiteral("[HTTP ") + QString::number(result.status) + u']');
             addLine(QStringLiteral("[コネクション終了]"));
             bytRecvData = std::move(result.body);
         }

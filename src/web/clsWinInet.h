@@ -11,7 +11,8 @@ class QObject;
 // through the installed Transport (libcurl in the program), and logs its progress in the
 // connection window. The request asks for Japanese pages
 // ("Accept-Language: ja-JP"), always goes to the server (no cached answers), and the body comes
-// back whatever the HTTP status. Certificates are verified.
+// back whatever the HTTP status (the log names a status that is not 2xx). Certificates are
+// verified.
 class clsWinInet {
 public:
     // A body larger than this is treated as a failed download, so that a server sending without
@@ -58,6 +59,9 @@ public:
     const QString& ContentType() const { return m_contentType; }
     // The HTTP status of the last download's answer (0 when no answer came).
     qint32 LastStatus() const { return m_lastStatus; }
+    // The last answer's status was 2xx: only then may its body be stored or saved. The body of
+    // another answer is still handed out, to be read for the site's own notices.
+    bool LastAnswerOk() const { return m_lastStatus >= 200 && m_lastStatus < 300; }
 
     // For tests: the receive timeout of every client, in milliseconds (0 restores 30 s).
     static void SetReceiveTimeoutForTests(qint32 lngMilliseconds);

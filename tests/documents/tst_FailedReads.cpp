@@ -56,6 +56,16 @@ private Q_SLOTS:
         QTest::newRow("result, a score that is no score")
             << u"result"_s << u"<td>1-3</td>"_s << u"<td>1対3</td>"_s << u"第3試合のスコア"_s
             << u"<td>1対3</td>"_s;
+        // A played match's mark is exactly 0, 1 or 2: no rounding, no exponent, no 3.
+        QTest::newRow("result, a mark 1.6")
+            << u"result"_s << u"<td>清水</td><td>1</td>"_s << u"<td>清水</td><td>1.6</td>"_s
+            << u"第1試合の結果"_s << u"<td>1.6</td>"_s;
+        QTest::newRow("result, a mark 1e0")
+            << u"result"_s << u"<td>清水</td><td>1</td>"_s << u"<td>清水</td><td>1e0</td>"_s
+            << u"第1試合の結果"_s << u"<td>1e0</td>"_s;
+        QTest::newRow("result, a mark 3 beside a score")
+            << u"result"_s << u"<td>清水</td><td>1</td>"_s << u"<td>清水</td><td>3</td>"_s
+            << u"第1試合の結果"_s << u"<td>清水</td><td>3</td>"_s;
         QTest::newRow("result, not in its charset")
             << u"result"_s << u"</body>"_s << u"\xff</body>"_s << u"ページの文字コード"_s
             << QString();
@@ -89,6 +99,47 @@ private Q_SLOTS:
         QCOMPARE(readFile(kept), bytes);
     }
 
+    // A mark against its score is shown with the match and asked about, No by default.
+    void aMarkAgainstItsScoreIsAskedAbout() {
+        QString page = OfficialSite::testPage(u"result_1234.html"_s);
+        page.replace(u"<td>清水</td><td>1</td>"_s, u"<td>清水</td><td>2</td>"_s);
+        serve(u"result"_s, page.toUtf8());
+        const QString stored = m_web->path(u"SysData/miniBIG_Result/minibig_result_1234.xml"_s);
+        QVERIFY(download(u"result"_s));
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QVERIFY(m_web->platform.messages[0].question);
+        QCOMPARE(m_web->platform.texts().value(0),
+                 u"くじ結果がスコアと合いません。\r\n第1試合 鹿島 2-1 清水　結果 2\r\n"
+                 u"このまま保存しますか？"_s);
+        QVERIFY(!QFile::exists(stored));
+
+        // A saved page is asked about the same way.
+        m_web->platform.clearMessages();
+        m_web->platform.answers = {true};
+        clsResult controller;
+        controller.Initialize(nullptr);
+        QVERIFY(controller.ReadSavedPage(1234, QString(), page.toUtf8()));
+        QCOMPARE(m_web->platform.messages.size(), 1);
+        QVERIFY(QFile::exists(stored));
+    }
+
+    // Nine marks 3 beside scores are no cancelled draw: the page is refused, downloaded or saved,
+    // and its prize table is not lost to a stored cancellation.
+    void nineMarksThreeBesideScoresAreRefused() {
+        QString page = OfficialSite::testPage(u"result_1234.html"_s);
+        page.replace(QRegularExpression(u"<td>[012]</td></tr>"_s), u"<td>3</td></tr>"_s);
+        serve(u"result"_s, page.toUtf8());
+        QVERIFY(!download(u"result"_s));
+        clsResult controller;
+        controller.Initialize(nullptr);
+        QVERIFY(!controller.ReadSavedPage(1234, QString(), page.toUtf8()));
+        controller.FalseDialog(1234);
+        for (const auto& message : m_web->platform.messages)
+            QVERIFY(message.text.contains(u"「第1試合の結果」が読めません"_s));
+        QCOMPARE(m_web->platform.messages.size(), 2);
+        QVERIFY(!QFile::exists(m_web->path(u"SysData/miniBIG_Result/minibig_result_1234.xml"_s)));
+    }
+
     void anotherDrawsPageIsOnlyNamed() {
         QString page = OfficialSite::testPage(u"result_1234.html"_s);
         page.replace(u"第1234回"_s, u"第9999回"_s);
@@ -98,6 +149,43 @@ private Q_SLOTS:
                  QStringList{u"第1234回を要求しましたが、第9999回のページが返されました。"_s});
         QVERIFY(!QFile::exists(m_web->path(u"SysData/miniBIG_Result/minibig_result_9999.xml"_s)));
         QVERIFY(!QDir(m_web->path(u"SysData/Log"_s)).exists());
+    }
+
+    // The body of an answer that is not 2xx is never stored, even a good page; it is still read
+    // for the site's own notices.
+    void anErrorAnswerIsNoPage_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("document");
+        QTest::newRow("schedule") << u"schedule"_s << u"開催情報"_s;
+        QTest::newRow("vote") << u"vote"_s << u"投票状況"_s;
+        QTest::newRow("result") << u"result"_s << u"くじ結果"_s;
+    }
+    void anErrorAnswerIsNoPage() {
+        QFETCH(QString, kind);
+        QFETCH(QString, document);
+        serve(kind, OfficialSite::testPage(kind + u"_1234.html"_s).toUtf8(), 503);
+        QVERIFY(!download(kind));
+        // (The schedule's message may end with a hint of its own.)
+        QCOMPARE(m_web->platform.texts().size(), 1);
+        QCOMPARE(m_web->platform.texts()[0].split(u"\r\n"_s).mid(0, 2),
+                 QStringList({u"インターネットよりダウンロードに失敗しました。"_s,
+                              u"サーバーがエラーを返しました（503）"_s}));
+        QVERIFY(!QDir(m_web->path(u"SysData/Log"_s)).exists());
+        const QString folder = kind == u"schedule"_s ? u"Schedule"_s
+                               : kind == u"vote"_s   ? u"Vote"_s
+                                                     : u"Result"_s;
+        QVERIFY(!QFile::exists(
+            m_web->path(u"SysData/miniBIG_%1/minibig_%2_1234.xml"_s.arg(folder, kind))));
+
+        m_web->platform.clearMessages();
+        const QString notice = kind == u"schedule"_s ? u"ご指定のくじ情報は表示できません。"_s
+                               : kind == u"vote"_s ? u"ご指定の投票状況は表示できません。"_s
+                                                   : u"ご指定のくじ結果は表示できません。"_s;
+        serve(kind, (u"<html><body><p>"_s + notice + u"</p></body></html>"_s).toUtf8(), 404);
+        QVERIFY(!download(kind));
+        QCOMPARE(m_web->platform.texts().size(), 1);
+        QCOMPARE(m_web->platform.texts()[0].split(u"\r\n"_s).constFirst(),
+                 u"第1234回 "_s + document + u"は発表されていません。"_s);
     }
 
     void onlyTheLastPagesAreKept() {
@@ -120,15 +208,14 @@ private Q_SLOTS:
     }
 
 private:
-    void serve(const QString& kind, const QByteArray& page) {
+    void serve(const QString& kind, const QByteArray& page, int status = 200) {
         if (kind == u"schedule"_s) {
-            QVERIFY(QFile::remove(
-                m_web->path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s)));
-            m_web->site.serveSchedule(u"1234"_s, page);
+            QFile::remove(m_web->path(u"SysData/miniBIG_Schedule/minibig_schedule_1234.xml"_s));
+            m_web->site.serveSchedule(u"1234"_s, page, status);
         } else if (kind == u"vote"_s) {
-            m_web->site.serveVote(u"1234"_s, page);
+            m_web->site.serveVote(u"1234"_s, page, status);
         } else {
-            m_web->site.serveResult(u"1234"_s, page);
+            m_web->site.serveResult(u"1234"_s, page, status);
         }
     }
 

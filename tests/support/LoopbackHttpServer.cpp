@@ -108,6 +108,8 @@ void answer(QTcpSocket* socket, const LoopbackHttpServer::Route& route) {
         "HTTP/1.1 " + QByteArray::number(route.status) + ' ' + reasonPhrase(route.status) + "\r\n";
     if (!route.contentType.isEmpty())
         head += "Content-Type: " + route.contentType + "\r\n";
+    if (!route.location.isEmpty())
+        head += "Location: " + route.location + "\r\n";
     head += "Content-Length: " + QByteArray::number(route.body.size()) +
             "\r\nConnection: close\r\n\r\n";
     if (route.stallAfterBytes < 0) {

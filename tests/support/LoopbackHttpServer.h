@@ -63,6 +63,8 @@ public:
         int trickleMs = 0;
         // The Content-Type header of an answer without fault; none is sent when it is "".
         QByteArray contentType = "text/html; charset=UTF-8";
+        // The Location header of an answer without fault (a redirect); none when it is "".
+        QByteArray location = {};
     };
     void setRoute(const QString& path, const Route& route);
 

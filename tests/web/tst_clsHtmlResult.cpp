@@ -98,8 +98,9 @@ private Q_SLOTS:
                                                   cancelled.indexOf(u"miniBIG くじ結果"_s));
         const qsizetype end = cancelled.indexOf(u"<table class=\"games\">"_s);
         cancelled.replace(start, end - start, u"<p> くじは中止になりました。 </p>"_s);
-        for (const QString& score :
-             {u"2-1"_s, u"0-0"_s, u"1-3"_s, u"4-0"_s, u"1-1"_s, u"0-2"_s, u"2-2"_s, u"3-2"_s})
+        const QStringList scores = {u"2-1"_s, u"0-0"_s, u"1-3"_s, u"4-0"_s,
+                                    u"1-1"_s, u"0-2"_s, u"2-2"_s, u"3-2"_s};
+        for (const QString& score : scores)
             cancelled.replace(u"<td>"_s + score + u"</td>"_s, u"<td>中止</td>"_s);
         m_web->site.serveResult(u"1234"_s, cancelled.toUtf8());
         clsHtmlResult reader;
@@ -108,9 +109,15 @@ private Q_SLOTS:
         QCOMPARE(reader.Result().Prize[0], Money());
         QCOMPARE(reader.Result().Matches[8].Mark, quint8(3));
 
-        // Eight cancelled matches are not a cancelled draw.
-        cancelled.replace(u"<td>仙台</td><td>中止</td>"_s, u"<td>仙台</td><td>1-0</td>"_s);
-        m_web->site.serveResult(u"1234"_s, cancelled.toUtf8());
+        // Without the page's words, nine 中止 score lines make a cancelled draw; eight do not.
+        QString unsaid = page();
+        for (const QString& score : scores)
+            unsaid.replace(u"<td>"_s + score + u"</td>"_s, u"<td>中止</td>"_s);
+        m_web->site.serveResult(u"1234"_s, unsaid.toUtf8());
+        QVERIFY(reader.GetResult(1234, QString(), nullptr));
+        QVERIFY(reader.Result().Cancelled);
+        unsaid.replace(u"<td>仙台</td><td>中止</td>"_s, u"<td>仙台</td><td>1-0</td>"_s);
+        m_web->site.serveResult(u"1234"_s, unsaid.toUtf8());
         QVERIFY(reader.GetResult(1234, QString(), nullptr));
         QVERIFY(!reader.Result().Cancelled);
         QCOMPARE(reader.Result().Matches[8].Mark, quint8(1));
@@ -161,8 +168,9 @@ private Q_SLOTS:
         QTest::newRow("score not a number") << u"<td>2-1</td>"_s << u"<td>2-x</td>"_s << 13;
         QTest::newRow("score without dash") << u"<td>2-1</td>"_s << u"<td>21</td>"_s << 9;
         QTest::newRow("score above 255") << u"<td>2-1</td>"_s << u"<td>256-1</td>"_s << 6;
+        // A mark other than 0, 1 or 2 refuses the page; the download's message names the match.
         QTest::newRow("mark not a number")
-            << u"<td>清水</td><td>1</td>"_s << u"<td>清水</td><td>○</td>"_s << 13;
+            << u"<td>清水</td><td>1</td>"_s << u"<td>清水</td><td>○</td>"_s << 0;
         QTest::newRow("match number 10")
             << u"<td>9</td><td>仙台</td>"_s << u"<td>10</td><td>仙台</td>"_s << 9;
         // A page that ends early is a failed download, not a fault to report (number 0).

@@ -112,6 +112,11 @@ private Q_SLOTS:
         QTest::newRow("team names without end")
             << u"TeamName2.dat"_s << 200 << QByteArray("Version = 1\r\nRevision = 12\r\n")
             << u"原因：TeamName2.dat が異常です"_s;
+        // A whole team-name file as the body of an error answer is no team-name file.
+        QTest::newRow("team names in an error answer")
+            << u"TeamName2.dat"_s << 503
+            << QByteArray("Version = 1\r\nRevision = 12\r\nX = Y\r\n[End]\r\n")
+            << u"原因：サーバーがエラーを返しました（503）"_s;
     }
     void downloadFailures() {
         QFETCH(QString, file);

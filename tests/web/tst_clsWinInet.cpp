@@ -1,5 +1,6 @@
 #include "base/ShiftJis.h"
 #include "support/WebTestFixture.h"
+#include "web/CurlTransport.h"
 #include "web/Transport.h"
 #include "web/clsWinInet.h"
 
@@ -74,7 +75,29 @@ private Q_SLOTS:
                  size);
         QCOMPARE(bytes, body);
         QCOMPARE(m_web->window.lastLog.value(2), u" 受信中 "_s + QString(dots, u'.'));
-        QCOMPARE(m_web->window.lastLog.value(3), u" [コネクション終了]"_s);
+        // An answer that is not 2xx is named in the log.
+        const QStringList end =
+            status == 200 ? QStringList{u" [コネクション終了]"_s}
+                          : QStringList{u" [HTTP %1]"_s.arg(status), u" [コネクション終了]"_s};
+        QCOMPARE(m_web->window.lastLog.mid(3), end);
+        QCOMPARE(client.LastAnswerOk(), status == 200);
+    }
+
+    // A transfer that began secure follows no redirect to plain http; one that began on http
+    // still follows its redirects.
+    void aSecureTransferStaysSecure() {
+        QCOMPARE(CurlTransport::redirectProtocols(u"HTTPS://site/p"_s), "https");
+        QCOMPARE(CurlTransport::redirectProtocols(u"http://site/p"_s), "http,https");
+
+        LoopbackHttpServer::Route moved;
+        moved.status = 302;
+        moved.location = (server().baseUrl() + u"/to"_s).toUtf8();
+        server().setRoute(u"/from"_s, moved);
+        server().setRoute(u"/to"_s, 200, "arrived");
+        clsWinInet client;
+        QByteArray bytes;
+        QCOMPARE(client.GetHttpData(server().baseUrl() + u"/from"_s, bytes, QString(), nullptr), 7);
+        QCOMPARE(bytes, QByteArray("arrived"));
     }
 
     // The dots of a large body reach the log a few times a second, not with every block: each
