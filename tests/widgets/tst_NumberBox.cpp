@@ -99,6 +99,7 @@ void tst_NumberBox::pastedTextIsClamped_data() {
     QTest::newRow("blanks around") << QStringLiteral(" 1234 ") << QStringLiteral("1234");
     QTest::newRow("full-width") << QStringLiteral("１２３４") << QStringLiteral("1234");
     QTest::newRow("the first run only") << QStringLiteral("12回と34回") << QStringLiteral("12");
+    QTest::newRow("letters refused") << QStringLiteral("abc") << QString();
     QTest::newRow("negative") << QStringLiteral("-5") << QStringLiteral("0");
     QTest::newRow("huge") << QStringLiteral("123456789012345678901234567890")
                           << QStringLiteral("9999");
