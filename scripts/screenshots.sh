@@ -2,7 +2,8 @@
 # Makes the README's screenshots from the demo draw that the repository ships: the installed
 # program (make install) is started under Xvfb for a throw-away user whose folders hold the demo
 # draw 1234 (scripts/load-demo.sh), with the home, singles and check pages taken at 1x, at 2x,
-# and on a 1024 x 600 screen, and the analysis window at 1x.
+# and on a 1024 x 600 screen, and the analysis window at 1x; the manual's pictures are cut from
+# the 1x pages.
 #   scripts/screenshots.sh [PREFIX] [OUT]      defaults: ~/.local and docs/
 # Needs xvfb, xdotool and imagemagick's import.
 set -euo pipefail
@@ -56,11 +57,22 @@ shot() {
     sleep 2
     DISPLAY=":$display" import -window root "$out/screenshot-$name-check.png"
     if [ "$name" = 1x ]; then
-        # ツール > 分析..., the last item of the Tools menu.
-        DISPLAY=":$display" xdotool key alt+t Up Return
+        # ツール > 分析..., the third item of the Tools menu (after the two clipboard menus).
+        DISPLAY=":$display" xdotool key alt+t
+        sleep 0.5
+        DISPLAY=":$display" xdotool key Down Down Return
         sleep 4
-        # Without a window manager the analysis window opens at the screen's top left corner.
-        DISPLAY=":$display" import -window root -crop 980x760+0+0 "$out/screenshot-analysis.png"
+        local analysis=""
+        # The window titled 分析 (xdotool's own name search misses names outside ASCII).
+        for w in $(DISPLAY=":$display" xdotool search --onlyvisible --name .); do
+            [ "$(DISPLAY=":$display" xdotool getwindowname "$w")" = 分析 ] && analysis=$w
+        done
+        DISPLAY=":$display" import -window "$analysis" "$out/screenshot-analysis.png"
+        # The manual's pictures: the main window alone, cut from the pages' screenshots.
+        mkdir -p "$out/manual"
+        for page in home singles check; do
+            convert "$out/screenshot-1x-$page.png" -trim +repage "$out/manual/$page.png"
+        done
     fi
     kill "$app" "$xvfb" 2>/dev/null || true
     wait "$app" "$xvfb" 2>/dev/null || true

@@ -120,6 +120,9 @@ MainMenus::MainMenus(QMenuBar* bar) {
         addItem(tool, QStringLiteral("接続設定..."), QStringLiteral("mnuTool_Connection"));
 
     QMenu* help = addMenu(bar, QStringLiteral("ヘルプ(&H)"), QStringLiteral("mnuHelp"));
+    helpManual = addItem(help, QStringLiteral("使い方"), QStringLiteral("mnuHelp_Manual"));
+    helpManual->setShortcut(QKeySequence::HelpContents);
+    help->addSeparator();
     helpVersion =
         addItem(help, QStringLiteral("バージョン情報(&A)..."), QStringLiteral("mnuHelp_Version"));
 }

@@ -52,6 +52,7 @@ public:
     QAction* toolHandSchedule = nullptr;
     QAction* toolConnection = nullptr;
 
+    QAction* helpManual = nullptr;
     QAction* helpVersion = nullptr;
 
     // The check mark on the current page's item only.

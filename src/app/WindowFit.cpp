@@ -22,6 +22,15 @@ QRect WindowFit::keepInside(QRect window, QRect workArea) {
     return window;
 }
 
+void WindowFit::placeBeside(QWidget* window, const QWidget* owner, QSize size) {
+    const QRect place =
+        WindowGeometry::beside(owner->frameGeometry(), size, owner->screen()->availableGeometry());
+    // The window's frame will be as wide as its owner's: the place is that of the frame.
+    const QSize ownerBorder = owner->frameGeometry().size() - owner->geometry().size();
+    window->resize(place.size() - ownerBorder);
+    window->move(place.topLeft());
+}
+
 WindowFit::WindowFit(QWidget* window, QSize content, int menuBarHeight)
     : QObject(window), m_window(window), m_content(content), m_menuBarHeight(menuBarHeight) {}
 

@@ -22,6 +22,9 @@ public:
     // device pixels with a scale factor of 2, a work area shortened by a panel).
     static QRect keepInside(QRect window, QRect workArea);
 
+    // Places a second window whose frame is `size` beside `owner` on the owner's screen.
+    static void placeBeside(QWidget* window, const QWidget* owner, QSize size);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,7 @@
 #include "app/WindowGeometry.h"
 
+#include <algorithm>
+
 namespace WindowGeometry {
 
 QRect place(QSize screenPixels, QRect workArea, QSize content, QSize frame) {
@@ -11,6 +13,16 @@ QRect place(QSize screenPixels, QRect workArea, QSize content, QSize frame) {
     const int left = workArea.left() + (workArea.width() - width) / 2;
     const int top = workArea.top() + (workArea.height() - height) / 2;
     return QRect(left, top, width, height);
+}
+
+QRect beside(QRect owner, QSize size, QRect workArea) {
+    size = size.boundedTo(workArea.size());
+    int left = owner.right() + 1;
+    if (left + size.width() > workArea.right() + 1)
+        left = owner.left() - size.width() >= workArea.left() ? owner.left() - size.width()
+                                                              : workArea.right() + 1 - size.width();
+    const int top = std::clamp(owner.top(), workArea.top(), workArea.bottom() + 1 - size.height());
+    return QRect(QPoint(std::max(left, workArea.left()), top), size);
 }
 
 QString versionText(int major, int minor, int revision) {

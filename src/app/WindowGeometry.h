@@ -18,6 +18,11 @@ inline constexpr int SmallScreenHeight = 768;
 // screen; centred in the work area with the halves truncated toward zero.
 QRect place(QSize screenPixels, QRect workArea, QSize content, QSize frame);
 
+// A second window of `size` beside the owner's frame: on its right where the work area has room,
+// else on its left, else over the owner at the work area's right edge; never outside the work
+// area, top aligned with the owner's where it can be.
+QRect beside(QRect owner, QSize size, QRect workArea);
+
 // "1.05" for version 1.5 revision 0, "2.10.3" for 2.10 revision 3.
 QString versionText(int major, int minor, int revision);
 

@@ -19,6 +19,7 @@
 #include "app/frmAbout.h"
 #include "app/frmAnalysis.h"
 #include "app/frmLedger.h"
+#include "app/frmManual.h"
 #include "app/frmNumbers.h"
 #include "app/frmTeamName.h"
 #include "base/AppInfo.h"
@@ -109,6 +110,7 @@ void frmMain::connectMenus() {
           [this] { ClipboardImport(clsTClipImport::ClipboardText); });
     runOn(m.toolAnalysis, &QAction::triggered, [this] { ShowAnalysis(); });
     runOn(m.toolLedger, &QAction::triggered, [this] { frmLedger::ShowFor(*this); });
+    runOn(m.helpManual, &QAction::triggered, [this] { frmManual::showFor(this); });
     runOn(m.helpVersion, &QAction::triggered, [this] { ShowAbout(); });
 }
 
@@ -405,6 +407,7 @@ void frmMain::ShowAbout() {
 void frmMain::ShowAnalysis() {
     if (m_analysis == nullptr) {
         m_analysis = new frmAnalysis(this);
+        WindowFit::placeBeside(m_analysis, this, m_analysis->size());
         m_analysis->FollowList(*m_list);
         analysisFollowDraw();
         analysisFollowMarks();

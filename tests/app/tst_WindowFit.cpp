@@ -15,6 +15,8 @@ private Q_SLOTS:
     void windowFitsTheWorkArea();
     void keepInsideShrinksAndMovesIntoTheArea_data();
     void keepInsideShrinksAndMovesIntoTheArea();
+    void aSecondWindowGoesBesideTheOwner_data();
+    void aSecondWindowGoesBesideTheOwner();
 };
 
 void tst_WindowFit::windowFitsTheWorkArea() {
@@ -64,6 +66,29 @@ void tst_WindowFit::keepInsideShrinksAndMovesIntoTheArea() {
     QFETCH(QRect, area);
     QFETCH(QRect, kept);
     QCOMPARE(WindowFit::keepInside(window, area), kept);
+}
+
+void tst_WindowFit::aSecondWindowGoesBesideTheOwner_data() {
+    QTest::addColumn<QRect>("owner");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("placed");
+    QTest::newRow("room on the right")
+        << QRect(0, 20, 1013, 705) << QRect(0, 0, 1920, 1050) << QRect(1013, 20, 760, 680);
+    QTest::newRow("room on the left only")
+        << QRect(900, 0, 1013, 705) << QRect(0, 0, 1920, 1050) << QRect(140, 0, 760, 680);
+    QTest::newRow("no room: over the owner at the right edge")
+        << QRect(133, 40, 1013, 705) << QRect(0, 0, 1280, 800) << QRect(520, 40, 760, 680);
+    QTest::newRow("owner low on the screen: raised into the area")
+        << QRect(0, 300, 1013, 705) << QRect(0, 0, 1920, 900) << QRect(1013, 220, 760, 680);
+    QTest::newRow("a screen smaller than the window")
+        << QRect(0, 0, 1024, 600) << QRect(0, 0, 1024, 600) << QRect(264, 0, 760, 600);
+}
+
+void tst_WindowFit::aSecondWindowGoesBesideTheOwner() {
+    QFETCH(QRect, owner);
+    QFETCH(QRect, area);
+    QFETCH(QRect, placed);
+    QCOMPARE(WindowGeometry::beside(owner, QSize(760, 680), area), placed);
 }
 
 KELVOR_TEST_MAIN(tst_WindowFit)
