@@ -1,5 +1,7 @@
 #include "app/MainMenus.h"
 
+#include "drawdata/TeamName2Files.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -118,6 +120,11 @@ MainMenus::MainMenus(QMenuBar* bar) {
                                QStringLiteral("mnuTool_HandSchedule"));
     toolConnection =
         addItem(tool, QStringLiteral("接続設定..."), QStringLiteral("mnuTool_Connection"));
+    toolRestoreTeamNames = addItem(tool, QStringLiteral("海外チーム名を元に戻す"),
+                                   QStringLiteral("mnuTool_RestoreTeamNames"));
+    QObject::connect(
+        tool, &QMenu::aboutToShow, toolRestoreTeamNames,
+        [item = toolRestoreTeamNames] { item->setEnabled(TeamName2Files::HasPrevious()); });
 
     QMenu* help = addMenu(bar, QStringLiteral("ヘルプ(&H)"), QStringLiteral("mnuHelp"));
     helpManual = addItem(help, QStringLiteral("使い方"), QStringLiteral("mnuHelp_Manual"));

@@ -51,6 +51,9 @@ public:
     // The ways forward when a download fails: the schedule by hand, the addresses and the proxy.
     QAction* toolHandSchedule = nullptr;
     QAction* toolConnection = nullptr;
+    // Puts back the overseas team-name file that the last update replaced; greyed while there
+    // is none.
+    QAction* toolRestoreTeamNames = nullptr;
 
     QAction* helpManual = nullptr;
     QAction* helpVersion = nullptr;

@@ -2,6 +2,7 @@
 
 #include "base/AppInfo.h"
 #include "base/Platform.h"
+#include "documents/DamagedDocument.h"
 #include "documents/HandEnteredSchedule.h"
 #include "documents/clsResult.h"
 #include "documents/clsSchedule.h"
@@ -13,6 +14,21 @@
 
 namespace {
 constexpr qint32 MaxKaisaikai = 9999;
+
+// Before a download: a stored document of the draw that does not read is moved aside, when the
+// user agrees, so that the download can store the document again; that answer stands for the
+// download's own question. False when the user declined.
+template <typename Controller>
+bool setAsideDamaged(const Controller& controller, qint32 lngKaisaikai, const QString& strKumi,
+                     bool& blnDQuestion) {
+    const QString damaged = controller.DamagedFile(lngKaisaikai, strKumi);
+    if (damaged.isEmpty())
+        return true;
+    if (!DamagedDocument::OfferRepair(damaged, controller.DocumentName()))
+        return false;
+    blnDQuestion = false;
+    return true;
+}
 } // namespace
 
 clsTMain::clsTMain(QObject* parent)
@@ -70,14 +86,15 @@ void clsTMain::reload(bool readVote, bool clearVoteWhenMissing) {
 }
 
 void clsTMain::GetSchedule(bool blnDQuestion) {
-    if (m_noGame)
+    if (m_noGame || !setAsideDamaged(*m_schedule, m_kaisaikai, m_kumi, blnDQuestion))
         return;
     takeSchedule(m_schedule->GetSchedule(
         m_kaisaikai, m_kumi, clsSchedule::ReadFile | clsSchedule::Download, blnDQuestion));
 }
 
 void clsTMain::GetVote(bool blnDQuestion) {
-    if (m_noGame || !scheduleStored())
+    if (m_noGame || !scheduleStored() ||
+        !setAsideDamaged(*m_vote, m_kaisaikai, m_kumi, blnDQuestion))
         return;
     takeVote(
         m_vote->GetVote(m_kaisaikai, m_kumi, clsVote::ReadFile | clsVote::Download, blnDQuestion));
@@ -96,7 +113,7 @@ void clsTMain::Download(int index, bool blnDQuestion) {
 }
 
 void clsTMain::GetResult(bool blnDQuestion) {
-    if (m_noGame)
+    if (m_noGame || !setAsideDamaged(*m_result, m_kaisaikai, m_kumi, blnDQuestion))
         return;
     takeResult(m_result->GetResult(m_kaisaikai, m_kumi, clsResult::ReadFile | clsResult::Download,
                                    blnDQuestion));
@@ -174,7 +191,16 @@ bool clsTMain::CheckScheduleFile() const {
 }
 
 bool clsTMain::ScheduleDownloadable() const {
-    return !CheckScheduleFile() || HandEnteredSchedule::exists(m_kaisaikai, m_kumi);
+    return !CheckScheduleFile() || HandEnteredSchedule::exists(m_kaisaikai, m_kumi) ||
+           !m_schedule->DamagedFile(m_kaisaikai, m_kumi).isEmpty();
+}
+
+bool clsTMain::VoteDownloadable() const {
+    return !CheckVoteFile() || !m_vote->DamagedFile(m_kaisaikai, m_kumi).isEmpty();
+}
+
+bool clsTMain::ResultDownloadable() const {
+    return !CheckResultFile() || !m_result->DamagedFile(m_kaisaikai, m_kumi).isEmpty();
 }
 
 void clsTMain::Reload() {

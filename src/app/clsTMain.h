@@ -50,8 +50,11 @@ public:
     bool GetOldVoteFile(qint32 lngKaisaikai, DateTime SEndTime);
     bool CheckScheduleFile() const;
     // No schedule is stored for the current draw, or one entered by hand, which a download of the
-    // official schedule replaces.
+    // official schedule replaces, or a damaged one, which the download first moves aside.
     bool ScheduleDownloadable() const;
+    // No vote status (result) is stored for the current draw, or a damaged one.
+    bool VoteDownloadable() const;
+    bool ResultDownloadable() const;
     bool CheckVoteFile() const;
     bool CheckResultFile() const;
     // Reads the current draw's stored documents again and announces them (after a document was

@@ -11,17 +11,16 @@
 #include "app/ProgramLogo.h"
 #include "app/SingleListFile.h"
 #include "app/SinglesPage.h"
+#include "app/TeamNameCommands.h"
 #include "app/WaysForward.h"
 #include "app/WindowFit.h"
 #include "app/WindowGeometry.h"
-#include "app/clsShell.h"
 #include "app/clsTMain.h"
 #include "app/frmAbout.h"
 #include "app/frmAnalysis.h"
 #include "app/frmLedger.h"
 #include "app/frmManual.h"
 #include "app/frmNumbers.h"
-#include "app/frmTeamName.h"
 #include "base/AppInfo.h"
 #include "base/OfficialUrlSettings.h"
 #include "base/Platform.h"
@@ -32,7 +31,6 @@
 #include "io/clsTFileCSV.h"
 #include "results/clsTResultCheck.h"
 #include "singles/SingleList.h"
-#include "web/clsVantrelDownload.h"
 #include "widgets/NumberBox.h"
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
@@ -134,8 +132,6 @@ void frmMain::connectPages() {
     runOn(m_home, &HomePage::scheduleLinkClicked, [this] { OpenSalesSchedule(); });
     connect(m_home, &HomePage::officialDownloadClicked, this,
             [this](int i) { command([this, i] { OfficialDownload(i); }); });
-    runOn(m_home, &HomePage::makerDownloadClicked, [this] { VantrelDownload(); });
-    runOn(m_home, &HomePage::userTeamNamesClicked, [this] { UserTeamNames(); });
     runOn(m_singlesPage, &SinglesPage::addByMarksClicked, [this] { AddByMarks(); });
     runOn(m_singlesPage, &SinglesPage::addClicked, [this] { m_singlesPage->addSingle(); });
     runOn(m_singlesPage, &SinglesPage::deleteClicked, [this] { m_singlesPage->deleteSelected(); });
@@ -159,7 +155,11 @@ void frmMain::Load() {
     m_home->setConfirmDownloads(settings.DownloadMessage);
     m_checkPage->setShowAllAlways(settings.ResultAll);
 
-    m_vantrel = std::make_unique<clsVantrelDownload>();
+    m_teamNames = std::make_unique<TeamNameCommands>(this, *m_menus, *m_guard, *m_home);
+    connect(m_teamNames.get(), &TeamNameCommands::Changed, this, [this] {
+        m_tmain->ScheduleInitialize();
+        analysisFollowDraw();
+    });
     m_tmain->Initialize(m_home->drawNumberBox(), m_home->groupSelector(), this);
     connect(m_tmain, &clsTMain::KaisaikaiChange, this, &frmMain::onKaisaikaiChange);
 
@@ -259,28 +259,13 @@ void frmMain::onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi) {
 
 void frmMain::refreshDownloadButtons() {
     m_home->setDownloadEnabled(0, m_tmain->ScheduleDownloadable());
-    m_home->setDownloadEnabled(1, !m_tmain->CheckVoteFile());
-    m_home->setDownloadEnabled(2, !m_tmain->CheckResultFile());
+    m_home->setDownloadEnabled(1, m_tmain->VoteDownloadable());
+    m_home->setDownloadEnabled(2, m_tmain->ResultDownloadable());
 }
 
 void frmMain::OfficialDownload(int index) {
     m_tmain->Download(index, m_home->confirmDownloads());
     refreshDownloadButtons();
-    analysisFollowDraw();
-}
-
-void frmMain::VantrelDownload() {
-    if (!clsShell().CheckVirtualstoreAdmin())
-        return;
-    if (m_vantrel->DownloadTeamName2(this, m_home->confirmDownloads())) {
-        m_tmain->ScheduleInitialize();
-        analysisFollowDraw();
-    }
-}
-
-void frmMain::UserTeamNames() {
-    frmTeamName::ShowDialog(this);
-    m_tmain->ScheduleInitialize();
     analysisFollowDraw();
 }
 

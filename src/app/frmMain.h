@@ -9,7 +9,6 @@
 
 class CheckPage;
 class CommandGuard;
-class clsVantrelDownload;
 class frmAnalysis;
 class clsTMain;
 class HomePage;
@@ -20,6 +19,7 @@ class SingleList;
 class SingleListFile;
 class SinglesPage;
 class StatusBar;
+class TeamNameCommands;
 class WaysForward;
 
 // The program's working window: the conductor of the menus, the three pages (home, singles,
@@ -57,8 +57,6 @@ public:
     void ShowNextResult();
     void ShowAllResults();
     void OfficialDownload(int index);
-    void VantrelDownload();
-    void UserTeamNames();
     void RemoveDuplicates();
     void AddByMarks();
     void TogglePercent();
@@ -140,7 +138,7 @@ private:
     std::unique_ptr<ListEdits> m_edits;
     clsTMain* m_tmain;
     std::unique_ptr<WaysForward> m_ways;
-    std::unique_ptr<clsVantrelDownload> m_vantrel;
+    std::unique_ptr<TeamNameCommands> m_teamNames;
     QScrollArea* m_scroller = nullptr;
     MainContent* m_content = nullptr;
     HomePage* m_home = nullptr;

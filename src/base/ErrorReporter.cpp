@@ -25,6 +25,12 @@ void ErrorReporter::failure(const QString& operation, const QString& message) co
 }
 
 void ErrorReporter::runtimeError(const QString& operation, const RuntimeError& error) const {
-    Platform::current().showMessage(runtimeErrorText(error), runtimeErrorTitle(operation, error),
-                                    MessageIcon::Error);
+    runtimeError(operation, error, QString());
+}
+
+void ErrorReporter::runtimeError(const QString& operation, const RuntimeError& error,
+                                 const QString& detail) const {
+    Platform::current().showMessage(
+        runtimeErrorText(error) + (detail.isEmpty() ? QString() : QStringLiteral("\r\n") + detail),
+        runtimeErrorTitle(operation, error), MessageIcon::Error);
 }

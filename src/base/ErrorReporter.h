@@ -15,6 +15,9 @@ public:
 
     void failure(const QString& operation, const QString& message) const;
     void runtimeError(const QString& operation, const RuntimeError& error) const;
+    // The run-time form with lines of the caller's own below it: what was wrong and where.
+    void runtimeError(const QString& operation, const RuntimeError& error,
+                      const QString& detail) const;
 
     // Texts and titles as shown, for callers that collect them.
     QString failureTitle(const QString& operation) const;

@@ -25,18 +25,25 @@ void clsIniFile::InitializeFromText(const QString& strText) {
     const QString text = strText.left(strText.indexOf(QChar(u'\0')));
     // Lines end in CR LF; a file edited into LF-only lines reads the same.
     const QStringList lines = text.split(u'\n');
+    QString name;
+    QString value;
     for (const QString& rawLine : lines) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(QStringLiteral("//")))
-            continue;
-        const qsizetype equals = line.indexOf(u'=');
-        const QString name = (equals < 0 ? line : line.left(equals)).trimmed();
-        const QString value = equals < 0 ? QString() : line.mid(equals + 1).trimmed();
-        if (name.isEmpty() || value.isEmpty())
-            continue;
-        m_entries.append({name, value});
+        if (ReadLine(rawLine, name, value) == LineKind::Entry)
+            m_entries.append({name, value});
     }
     m_enabled = true;
+}
+
+clsIniFile::LineKind clsIniFile::ReadLine(const QString& rawLine, QString& name, QString& value) {
+    const QString line = rawLine.trimmed();
+    if (line.isEmpty() || line.startsWith(u';') || line.startsWith(QStringLiteral("//")))
+        return LineKind::Comment;
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0)
+        return LineKind::Dropped;
+    name = line.left(equals).trimmed();
+    value = line.mid(equals + 1).trimmed();
+    return name.isEmpty() || value.isEmpty() ? LineKind::Dropped : LineKind::Entry;
 }
 
 const std::pair<QString, QString>& clsIniFile::Item(qint32 lngIndex) const {

@@ -19,6 +19,13 @@ public:
     // Parses a text as if read from a file.
     void InitializeFromText(const QString& strText);
 
+    // What the reader makes of one line of a file.
+    enum class LineKind { Comment, Entry, Dropped };
+    // The rule every line goes through: blank lines and ";" or "//" lines are comments; a line
+    // split at its first "=" into a non-empty name and value is an entry (name and value are
+    // set); anything else is dropped.
+    static LineKind ReadLine(const QString& rawLine, QString& name, QString& value);
+
     bool Enabled() const { return m_enabled; }
     qint32 Count() const { return qint32(m_entries.size()); }
     const QString& FileName() const { return m_fileName; }

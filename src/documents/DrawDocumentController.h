@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ErrorReporter.h"
+#include "base/QuietPrompts.h"
 #include "base/clsFileSystemObject.h"
 #include "documents/DownloadDialogs.h"
 #include "documents/FailedPageLog.h"
@@ -35,6 +36,18 @@ public:
     // Flags of the last get operation.
     bool Cancel() const { return ready(QStringLiteral("Cancel")) && m_cancel; }
     bool Unpublished() const { return ready(QStringLiteral("Unpublished")) && m_unpublished; }
+
+    // The draw's stored file when it is there but does not read (damaged); "" otherwise. Read
+    // without a message, apart from the record.
+    QString DamagedFile(qint32 lngKaisaikai, const QString& strKumi) const {
+        const QString path = m_xml.GetFileName(lngKaisaikai, strKumi);
+        if (lngKaisaikai <= 0 || !m_fso.FileExists(path))
+            return QString();
+        const QuietPrompts quiet;
+        return Xml().XmlLoad(path) ? QString() : path;
+    }
+    // The document's name on screen ("開催情報", "投票状況", "くじ結果").
+    const QString& DocumentName() const { return m_document; }
 
     // Tells the user why the last get operation obtained nothing (nothing when it was declined).
     void FalseDialog(qint32 lngKaisaikai) const {

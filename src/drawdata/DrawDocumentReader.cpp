@@ -5,6 +5,7 @@
 #include "base/clsFileSystemObject.h"
 #include "drawdata/DrawDocumentWriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QList>
 
@@ -12,30 +13,54 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The text split into pieces: a line break before every "<" and after every ">", then split at
-// CR LF, each piece stripped of blanks (U+0020 only).
-QStringList documentPieces(const QString& text) {
-    QString spaced;
-    spaced.reserve(text.size() + text.size() / 4);
-    for (const QChar c : text) {
-        if (c == u'<')
-            spaced += u"\r\n<"_s;
-        else if (c == u'>')
-            spaced += u">\r\n"_s;
-        else
-            spaced += c;
-    }
-    QStringList pieces = spaced.split(u"\r\n"_s);
-    for (QString& piece : pieces) {
+// One piece of a document with the source line it starts on (from 1).
+struct Piece {
+    QString text;
+    qint32 line;
+};
+
+// The text split into pieces: a break before every "<", after every ">" and at every CR LF, each
+// piece stripped of blanks (U+0020 only).
+QList<Piece> documentPieces(const QString& text) {
+    QList<Piece> pieces;
+    QString current;
+    qint32 line = 1;
+    qint32 currentLine = 1;
+    const auto flush = [&] {
         qsizetype begin = 0;
-        qsizetype end = piece.size();
-        while (begin < end && piece.at(begin) == u' ')
+        qsizetype end = current.size();
+        while (begin < end && current.at(begin) == u' ')
             ++begin;
-        while (end > begin && piece.at(end - 1) == u' ')
+        while (end > begin && current.at(end - 1) == u' ')
             --end;
-        piece = piece.mid(begin, end - begin);
+        pieces.append({current.mid(begin, end - begin), currentLine});
+        current.clear();
+        currentLine = line;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+            ++line;
+            flush();
+            ++i;
+        } else if (c == u'<') {
+            flush();
+            current += c;
+        } else {
+            current += c;
+            if (c == u'\n')
+                ++line;
+            else if (c == u'>')
+                flush();
+        }
     }
+    flush();
     return pieces;
+}
+
+// The element a value stands in, as the document names it: the innermost open element.
+QString elementName(const QList<QString>& stack) {
+    return stack.isEmpty() ? QString() : stack.last().mid(1, stack.last().size() - 2);
 }
 
 } // namespace
@@ -43,14 +68,19 @@ QStringList documentPieces(const QString& text) {
 DrawDocumentReader::DrawDocumentReader(const ErrorReporter& reporter) : m_reporter(reporter) {}
 
 void DrawDocumentReader::reportCorrupt() const {
-    m_reporter.failure(u"XmlLoad"_s, u"XMLデータが異常です。"_s);
+    m_reporter.failure(u"XmlLoad"_s, u"XMLデータが異常です。"_s + fileLine());
 }
 
-bool DrawDocumentReader::ReadFile(const QString& strPath, QString& strText) const {
+QString DrawDocumentReader::fileLine() const {
+    return m_file.isEmpty() ? QString() : u"\r\n"_s + QDir::toNativeSeparators(m_file);
+}
+
+bool DrawDocumentReader::ReadFile(const QString& strPath, QString& strText) {
     if (strPath.isEmpty())
         return false;
     const clsFileSystemObject fso;
-    const QFileInfo info(fso.GetFullPath(strPath));
+    m_file = fso.GetFullPath(strPath);
+    const QFileInfo info(m_file);
     if (!info.isFile())
         return false;
     if (info.size() > MaxFileSize) {
@@ -73,12 +103,15 @@ bool DrawDocumentReader::Read(const QString& strText, const QString& secondLevel
     const QString root = u"<miniBIG>"_s;
     QList<QString> stack;
     bool rootClosed = false;
+    Piece where{QString(), 0};
     try {
-        for (const QString& piece : documentPieces(strText)) {
-            if (piece.isEmpty())
+        for (const Piece& piece : documentPieces(strText)) {
+            where = piece;
+            const QString& text = piece.text;
+            if (text.isEmpty())
                 continue;
-            if (piece.startsWith(u"</"_s)) {
-                const QString opening = u'<' + piece.mid(2);
+            if (text.startsWith(u"</"_s)) {
+                const QString opening = u'<' + text.mid(2);
                 if (stack.isEmpty() || stack.last() != opening) {
                     reportCorrupt();
                     return false;
@@ -88,15 +121,15 @@ bool DrawDocumentReader::Read(const QString& strText, const QString& secondLevel
                     stack.removeLast();
                 else
                     rootClosed = true;
-            } else if (piece.startsWith(u"<?"_s)) {
+            } else if (text.startsWith(u"<?"_s)) {
                 continue;
-            } else if (piece.startsWith(u'<')) {
-                stack.append(piece);
+            } else if (text.startsWith(u'<')) {
+                stack.append(text);
             } else {
                 if (stack.size() < 2)
                     throw RuntimeError::subscriptOutOfRange();
                 // A value that no save writes (a line break inside it) comes from a damaged file.
-                if (!DrawDocumentWriter::StorableValue(piece)) {
+                if (!DrawDocumentWriter::StorableValue(text)) {
                     reportCorrupt();
                     return false;
                 }
@@ -105,11 +138,16 @@ bool DrawDocumentReader::Read(const QString& strText, const QString& secondLevel
                     for (qsizetype i = 2; i < stack.size(); ++i)
                         path += stack.at(i);
                 }
-                apply(path, piece);
+                apply(path, text);
             }
         }
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(u"XmlLoad"_s, e);
+        // The run-time text alone does not say what was wrong: the element and its line follow.
+        const QString what = stack.size() < 2 ? u"要素の外に値があります"_s
+                                              : u"「"_s + elementName(stack) + u"」が読めません"_s;
+        m_reporter.runtimeError(u"XmlLoad"_s, e,
+                                what + u"（"_s + QString::number(where.line) + u" 行目）"_s +
+                                    fileLine());
         return false;
     }
     // A document cut short (a truncated file) still has open elements at its end.

@@ -15,8 +15,9 @@
 // a closing element that does not match, a document that ends before its elements are closed,
 // and a text that is not a Shift_JIS document are "XMLデータが異常です。"; a RuntimeError from
 // the field handler (a value that does not convert, a match number out of range) or a value
-// with fewer than two open elements is reported in the run-time form. The caller keeps its previous
-// record whenever Read returns false.
+// with fewer than two open elements is reported in the run-time form, with a line saying which
+// element of which line could not be read. Every report of a document read by ReadFile ends with
+// a line naming the file. The caller keeps its previous record whenever Read returns false.
 class DrawDocumentReader {
 public:
     // Called with the element path (empty when the value is not below <miniBIG> and the
@@ -31,7 +32,7 @@ public:
 
     // Reads the whole file. An empty path or a missing file gives false without a message, as
     // does a file the file layer cannot read; an oversized file is reported as corrupt.
-    bool ReadFile(const QString& strPath, QString& strText) const;
+    bool ReadFile(const QString& strPath, QString& strText);
 
     // Walks the document text; secondLevel is the document's second-level element with its
     // brackets ("<開催>"). True when the whole document was read.
@@ -56,6 +57,9 @@ public:
 
 private:
     void reportCorrupt() const;
+    // CR LF and the file's full path, or "" when the text did not come from ReadFile.
+    QString fileLine() const;
 
     const ErrorReporter& m_reporter;
+    QString m_file;
 };

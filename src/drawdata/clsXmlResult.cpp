@@ -137,7 +137,7 @@ bool clsXmlResult::XmlSave(const QString& strPath) {
 }
 
 bool clsXmlResult::XmlLoad(const QString& strPath) {
-    const DrawDocumentReader reader(m_reporter);
+    DrawDocumentReader reader(m_reporter);
     QString text;
     if (!reader.ReadFile(strPath, text))
         return false;

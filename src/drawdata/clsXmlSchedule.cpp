@@ -92,7 +92,7 @@ bool clsXmlSchedule::XmlSave(const QString& strPath) {
 }
 
 bool clsXmlSchedule::XmlLoad(const QString& strPath) {
-    const DrawDocumentReader reader(m_reporter);
+    DrawDocumentReader reader(m_reporter);
     QString text;
     if (!reader.ReadFile(strPath, text))
         return false;

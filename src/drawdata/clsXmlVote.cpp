@@ -132,9 +132,9 @@ bool clsXmlVote::XmlSave(const QString& strPath) {
 }
 
 bool clsXmlVote::XmlLoad(const QString& strPath) {
-    const DrawDocumentReader reader(m_reporter);
+    DrawDocumentReader reader(m_reporter);
     QString text;
     if (!reader.ReadFile(strPath, text))
         return false;
-    return SetXmlString(text, true);
+    return reader.ReadRecord(text, u"<投票状況>"_s, m_data, applyValue);
 }

@@ -2,9 +2,10 @@
 
 #include "base/Platform.h"
 #include "base/RuntimeError.h"
+#include "base/ShiftJis.h"
+#include "drawdata/TeamName2Files.h"
+#include "drawdata/TeamNameFileCheck.h"
 #include "drawdata/clsTotoData.h"
-
-#include <QRegularExpression>
 
 namespace {
 
@@ -31,12 +32,12 @@ bool clsVantrelDownload::DownloadTeamName2(QObject* objOwnerForm, bool blnDQuest
     if (m_items.isEmpty() && !GetFileVersion(objOwnerForm))
         return false;
 
-    const qint32 remote = versionNumber(GetItem(TeamName2File, QString()));
+    const qint32 remote = TeamNameFileCheck::VersionNumber(GetItem(TeamName2File, QString()));
     if (remote == 0) {
         warn(QStringLiteral("海外チーム名のバージョン取得に失敗しました。"));
         return false;
     }
-    const qint32 local = versionNumber(clsTotoData().GetTeamName2Version());
+    const qint32 local = TeamNameFileCheck::VersionNumber(clsTotoData().GetTeamName2Version());
     if (local == 0) {
         warn(QStringLiteral("海外チーム名のバージョンが不明です。"));
         return false;
@@ -49,7 +50,7 @@ bool clsVantrelDownload::DownloadTeamName2(QObject* objOwnerForm, bool blnDQuest
         inform(QStringLiteral("海外チーム名の情報は最新です。"));
         return true;
     }
-    if (!GetTeamName2(objOwnerForm))
+    if (!GetTeamName2(objOwnerForm, local, remote))
         return false;
     inform(QStringLiteral("海外チーム名を最新版に更新しました。"));
     return true;
@@ -103,18 +104,25 @@ bool clsVantrelDownload::GetFileVersion(QObject* objOwnerForm) {
     }
 }
 
-bool clsVantrelDownload::GetTeamName2(QObject* objOwnerForm) {
+bool clsVantrelDownload::GetTeamName2(QObject* objOwnerForm, qint32 lngLocal, qint32 lngRemote) {
     m_inet.SetProgressDialogMessage(QStringLiteral("海外チーム名取得中 (Vantrel)"));
     try {
-        const QString text = download(TeamName2File, objOwnerForm);
-        if (!checkText(text))
+        QByteArray bytes;
+        if (m_inet.Connection())
+            m_inet.GetHttpData(m_folderUrl + TeamName2File, bytes, QString(), objOwnerForm);
+        if (!checkText(ShiftJis::decode(bytes)))
             return false;
-        if (!text.contains(QStringLiteral("[End]"))) {
+        // The answer replaces the installed file only when it is a team-name file of the
+        // announced version; the old file is kept for 海外チーム名を元に戻す.
+        const TeamNameFileCheck::Verdict verdict =
+            TeamNameFileCheck::Check(bytes, lngLocal, lngRemote);
+        if (!verdict.accepted()) {
             downloadFailed(QStringLiteral("原因：") + TeamName2File +
-                           QStringLiteral(" が異常です"));
+                           QStringLiteral(" が異常です") + QStringLiteral("\r\n") +
+                           verdict.refusal);
             return false;
         }
-        return m_fileStream.SaveToFile(QStringLiteral("SysData/") + TeamName2File, text);
+        return TeamName2Files::Install(bytes);
     } catch (const RuntimeError& e) {
         m_reporter.runtimeError(QStringLiteral("GetTeamName2"), e);
         return false;
@@ -150,16 +158,4 @@ void clsVantrelDownload::warn(const QString& strText) const {
 void clsVantrelDownload::downloadFailed(const QString& strCause) const {
     warn(QStringLiteral("インターネットよりダウンロードに失敗しました。") + QStringLiteral("\r\n") +
          strCause);
-}
-
-qint32 clsVantrelDownload::versionNumber(const QString& strVersion) {
-    const qsizetype point = strVersion.indexOf(u'.');
-    if (point < 0)
-        return 0;
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,6}$"));
-    const QString major = strVersion.left(point).trimmed();
-    const QString minor = strVersion.mid(point + 1).trimmed();
-    if (!digits.match(major).hasMatch() || !digits.match(minor).hasMatch())
-        return 0;
-    return major.toInt() * 1000 + minor.toInt();
 }

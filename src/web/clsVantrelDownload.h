@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/ErrorReporter.h"
-#include "base/clsFileStream.h"
 #include "web/clsWinInet.h"
 
 #include <QList>
@@ -33,17 +32,15 @@ public:
 
 private:
     bool GetFileVersion(QObject* objOwnerForm);
-    bool GetTeamName2(QObject* objOwnerForm);
+    // Versions as TeamNameFileCheck::VersionNumber gives them.
+    bool GetTeamName2(QObject* objOwnerForm, qint32 lngLocal, qint32 lngRemote);
     QString download(const QString& strFileName, QObject* objOwnerForm);
     bool checkText(const QString& strText) const;
     void inform(const QString& strText) const;
     void warn(const QString& strText) const;
     void downloadFailed(const QString& strCause) const;
-    // major × 1000 + minor of "major.minor"; 0 for any other text.
-    static qint32 versionNumber(const QString& strVersion);
 
     clsWinInet m_inet;
-    clsFileStream m_fileStream;
     ErrorReporter m_reporter;
     QString m_folderUrl;
     QList<QPair<QString, QString>> m_items;

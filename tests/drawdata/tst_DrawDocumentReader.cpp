@@ -3,6 +3,7 @@
 #include "drawdata/clsXmlSchedule.h"
 #include "support/FakePlatform.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +24,17 @@ private:
     static QString typeMismatch() { return u"型が一致しません。 ( 13 )"_s; }
     static QString outOfRange() { return u"インデックスが有効範囲にありません。 ( 9 )"_s; }
     static QString overflow() { return u"オーバーフローしました。 ( 6 )"_s; }
+    // The line of a run-time report that says what could not be read.
+    static QString unread(const QString& element, int line) {
+        return u"\r\n「"_s + element + u"」が読めません（"_s + QString::number(line) + u" 行目）"_s;
+    }
+    static QString outside(int line) {
+        return u"\r\n要素の外に値があります（"_s + QString::number(line) + u" 行目）"_s;
+    }
+    // A report's last line names the file.
+    QString namingFile(const QString& text, const QString& path) const {
+        return text + u"\r\n"_s + QDir::toNativeSeparators(path);
+    }
 
 private Q_SLOTS:
     void init() { platform = std::make_unique<FakePlatform>(); }
@@ -61,30 +73,31 @@ private Q_SLOTS:
         QTest::newRow("lone line feed inside a value")
             << sjis(document(u"<組>A\nB</組>\r\n"_s)) << corrupt() << MessageIcon::Warning;
         QTest::newRow("draw number not a number")
-            << sjis(document(u"<開催回>五</開催回>\r\n"_s)) << typeMismatch() << MessageIcon::Error;
+            << sjis(document(u"<開催回>五</開催回>\r\n"_s))
+            << typeMismatch() + unread(u"開催回"_s, 4) << MessageIcon::Error;
         QTest::newRow("draw number too large")
-            << sjis(document(u"<開催回>99999999999</開催回>\r\n"_s)) << overflow()
-            << MessageIcon::Error;
+            << sjis(document(u"<開催回>99999999999</開催回>\r\n"_s))
+            << overflow() + unread(u"開催回"_s, 4) << MessageIcon::Error;
         QTest::newRow("date not a date")
-            << sjis(document(u"<販売開始日>2021/02/30</販売開始日>\r\n"_s)) << typeMismatch()
-            << MessageIcon::Error;
+            << sjis(document(u"<販売開始日>2021/02/30</販売開始日>\r\n"_s))
+            << typeMismatch() + unread(u"販売開始日"_s, 4) << MessageIcon::Error;
         QTest::newRow("held state not a number")
-            << sjis(document(u"<開催状態>延期</開催状態>\r\n"_s)) << typeMismatch()
-            << MessageIcon::Error;
+            << sjis(document(u"<開催状態>延期</開催状態>\r\n"_s))
+            << typeMismatch() + unread(u"開催状態"_s, 4) << MessageIcon::Error;
         QTest::newRow("match number 10")
             << sjis(document(u"<指定試合><番号>10</番号><ホーム>札幌</ホーム></指定試合>\r\n"_s))
-            << outOfRange() << MessageIcon::Error;
+            << outOfRange() + unread(u"ホーム"_s, 4) << MessageIcon::Error;
         QTest::newRow("match number 0")
             << sjis(document(u"<指定試合><番号>0</番号><競技場>x</競技場></指定試合>\r\n"_s))
-            << outOfRange() << MessageIcon::Error;
+            << outOfRange() + unread(u"競技場"_s, 4) << MessageIcon::Error;
         QTest::newRow("match field before any number")
-            << sjis(document(u"<指定試合><ホーム>札幌</ホーム></指定試合>\r\n"_s)) << outOfRange()
-            << MessageIcon::Error;
+            << sjis(document(u"<指定試合><ホーム>札幌</ホーム></指定試合>\r\n"_s))
+            << outOfRange() + unread(u"ホーム"_s, 4) << MessageIcon::Error;
         QTest::newRow("value outside the root") << sjis(u"stray\r\n<miniBIG>\r\n</miniBIG>\r\n"_s)
-                                                << outOfRange() << MessageIcon::Error;
+                                                << outOfRange() + outside(1) << MessageIcon::Error;
         QTest::newRow("LF-only lines leave a value outside the second level")
-            << sjis(u"<?xml version=\"1.0\"?>\n<miniBIG>\n</miniBIG>\n"_s) << outOfRange()
-            << MessageIcon::Error;
+            << sjis(u"<?xml version=\"1.0\"?>\n<miniBIG>\n</miniBIG>\n"_s)
+            << outOfRange() + outside(1) << MessageIcon::Error;
     }
     void badDocuments() {
         QFETCH(QByteArray, bytes);
@@ -95,7 +108,7 @@ private Q_SLOTS:
         clsXmlSchedule doc;
         doc.SetData(schedule());
         QVERIFY(!doc.XmlLoad(path));
-        QCOMPARE(platform->texts(), QStringList{message});
+        QCOMPARE(platform->texts(), QStringList{namingFile(message, path)});
         QCOMPARE(platform->messages[0].icon, icon);
         QVERIFY(platform->messages[0].title.endsWith(u" / clsXmlSchedule / XmlLoad"_s));
         QCOMPARE(doc.Data(), schedule());
@@ -120,7 +133,8 @@ private Q_SLOTS:
         clsXmlSchedule doc;
         QVERIFY(doc.XmlLoad(first));
         QVERIFY(!doc.XmlLoad(second));
-        QCOMPARE(platform->texts(), QStringList{outOfRange()});
+        QCOMPARE(platform->texts(),
+                 QStringList{namingFile(outOfRange() + unread(u"ホーム"_s, 4), second)});
     }
 
     void hugeFileIsRefused() {
@@ -131,7 +145,7 @@ private Q_SLOTS:
         clsXmlSchedule doc;
         doc.SetData(schedule());
         QVERIFY(!doc.XmlLoad(path));
-        QCOMPARE(platform->texts(), QStringList{corrupt()});
+        QCOMPARE(platform->texts(), QStringList{namingFile(corrupt(), path)});
         QCOMPARE(doc.Data(), schedule());
     }
 

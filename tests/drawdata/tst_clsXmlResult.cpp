@@ -152,7 +152,7 @@ private Q_SLOTS:
         clsXmlResult doc;
         doc.SetData(result());
         QVERIFY(!doc.XmlLoad(path));
-        QCOMPARE(platform->texts(), QStringList{message});
+        QCOMPARE(platform->firstLines(), QStringList{message});
         QVERIFY(platform->messages[0].title.endsWith(u"clsXmlResult / XmlLoad"_s));
         QCOMPARE(doc.Data(), result());
     }

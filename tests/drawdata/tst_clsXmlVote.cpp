@@ -131,7 +131,7 @@ private Q_SLOTS:
         clsXmlVote doc;
         doc.SetData(vote());
         QVERIFY(!doc.SetXmlString(text, false));
-        QCOMPARE(platform->texts(), QStringList{message});
+        QCOMPARE(platform->firstLines(), QStringList{message});
         QVERIFY(platform->messages[0].title.endsWith(u"clsXmlVote / XmlLoad"_s));
         QCOMPARE(doc.Data(), vote());
     }

@@ -1,4 +1,5 @@
 #include "base/ShiftJis.h"
+#include "support/TestFiles.h"
 #include "support/WebTestFixture.h"
 #include "web/clsVantrelDownload.h"
 
@@ -14,9 +15,15 @@ QByteArray catalogue(const QString& version) {
                             version + u"  \r\nTeamName.dat=\r\n=3.1\r\n[VersionEnd]\r\n"_s);
 }
 
-const QByteArray newTeamNames = ShiftJis::encode(
-    u";Vantrel TeamName Data File (TeamName2.dat)\r\nVersion = 1\r\nRevision = 12\r\n"
-    u"ﾌﾞﾗｼﾞﾙ = ブラジル\r\nｽﾍﾟｲﾝ = スペイン\r\n[End]\r\n"_s);
+// A team-name file of the version "major.minor".
+QByteArray teamNames(const QString& version) {
+    return ShiftJis::encode(u";Vantrel TeamName Data File (TeamName2.dat)\r\nVersion = "_s +
+                            version.section(u'.', 0, 0) + u"\r\nRevision = "_s +
+                            version.section(u'.', 1, 1) +
+                            u"\r\nﾌﾞﾗｼﾞﾙ = ブラジル\r\nｽﾍﾟｲﾝ = スペイン\r\n[End]\r\n"_s);
+}
+
+const QByteArray newTeamNames = teamNames(u"1.12"_s);
 
 } // namespace
 
@@ -28,6 +35,7 @@ private Q_SLOTS:
         QVERIFY(WebTestFixture::make(m_web, WebTestFixture::TeamNames)); // TeamName2.dat 1.5
         server().setRoute(u"/download/2021/TeamName2.dat"_s, 200, newTeamNames);
         m_local = m_web->platform.path(u"SysData/TeamName2.dat"_s);
+        m_previous = m_web->platform.path(u"SysData/TeamName2.prev.dat"_s);
     }
     void cleanup() { m_web.reset(); }
 
@@ -82,6 +90,7 @@ private Q_SLOTS:
         file.write(localFile);
         file.close();
         server().setRoute(u"/download/2021/version.dat"_s, 200, catalogue(remote));
+        server().setRoute(u"/download/2021/TeamName2.dat"_s, 200, teamNames(remote));
 
         clsVantrelDownload maker(folder());
         QCOMPARE(maker.DownloadTeamName2(nullptr, false), result);
@@ -89,8 +98,10 @@ private Q_SLOTS:
         QCOMPARE(m_web->platform.messages[0].icon,
                  result ? MessageIcon::Information : MessageIcon::Warning);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), downloaded ? newTeamNames : localFile);
+        QCOMPARE(file.readAll(), downloaded ? teamNames(remote) : localFile);
         QCOMPARE(server().requests().size(), downloaded ? 2 : 1);
+        // The replaced file is kept for taking the update back.
+        QCOMPARE(TestFiles::read(m_previous), downloaded ? localFile : QByteArray());
     }
 
     void downloadFailures_data() {
@@ -111,7 +122,7 @@ private Q_SLOTS:
             << u"TeamName2.dat"_s << 404 << notFound << u"原因：アドレスが見つかりません"_s;
         QTest::newRow("team names without end")
             << u"TeamName2.dat"_s << 200 << QByteArray("Version = 1\r\nRevision = 12\r\n")
-            << u"原因：TeamName2.dat が異常です"_s;
+            << u"原因：TeamName2.dat が異常です\r\n[End] の行がありません。"_s;
         // A whole team-name file as the body of an error answer is no team-name file.
         QTest::newRow("team names in an error answer")
             << u"TeamName2.dat"_s << 503
@@ -138,6 +149,51 @@ private Q_SLOTS:
         QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Warning);
         QVERIFY(local.open(QIODevice::ReadOnly));
         QCOMPARE(local.readAll(), before);
+    }
+
+    // What a forged or damaged answer may hold; each is refused with its cause, and neither
+    // the installed file nor its kept predecessor changes.
+    void forgedTeamNamesAreRefused_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("cause");
+        const QByteArray good = teamNames(u"1.12"_s);
+        const qsizetype end = good.indexOf("[End]");
+        const auto sjis = [](const QString& text) { return ShiftJis::encode(text); };
+        const QByteArray huge =
+            QByteArray(good).insert(end, sjis(u"ﾆｾﾁｰﾑ = 偽のチーム\r\n"_s).repeated(20000));
+        QTest::newRow("made-up names past 256 KB")
+            << huge << u"ファイルが大きすぎます（%1 KB、上限 256 KB）。"_s.arg(huge.size() / 1024);
+        QTest::newRow("a line that is no entry")
+            << QByteArray(good).replace(sjis(u"ｽﾍﾟｲﾝ = "_s), sjis(u"ｽﾍﾟｲﾝ "_s))
+            << u"チーム名の行として読めない行があります（5 行目）。"_s;
+        QTest::newRow("control characters") << QByteArray(good).insert(end, "\x1b[2J = x\r\n")
+                                            << u"制御文字が含まれています（6 行目）。"_s;
+        QTest::newRow("not Shift_JIS") << QByteArray(good).insert(end, "x = \x82\r\n")
+                                       << u"Shift_JIS として読めない文字があります（6 行目）。"_s;
+        QTest::newRow("lines after the end")
+            << good + sjis(u"ﾆｾ = 偽\r\n"_s) << u"[End] の後に行があります（7 行目）。"_s;
+        QTest::newRow("revision not a whole number")
+            << QByteArray(good).replace("Revision = 12", "Revision = 1e1")
+            << u"Revision が整数で書かれていません。"_s;
+        QTest::newRow("not the announced version")
+            << teamNames(u"1.13"_s)
+            << u"ファイルのバージョン 1.13 が version.dat のバージョン 1.12 と異なります。"_s;
+    }
+    void forgedTeamNamesAreRefused() {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, cause);
+        server().setRoute(u"/download/2021/version.dat"_s, 200, catalogue(u"1.12"_s));
+        server().setRoute(u"/download/2021/TeamName2.dat"_s, 200, body);
+        const QByteArray before = TestFiles::read(m_local);
+
+        clsVantrelDownload maker(folder());
+        QVERIFY(!maker.DownloadTeamName2(nullptr, false));
+        QCOMPARE(m_web->platform.texts(),
+                 QStringList{u"インターネットよりダウンロードに失敗しました。\r\n"
+                             u"原因：TeamName2.dat が異常です\r\n"_s +
+                             cause});
+        QCOMPARE(TestFiles::read(m_local), before);
+        QVERIFY(!QFile::exists(m_previous));
     }
 
     void aFailedCatalogueIsFetchedAgain() {
@@ -168,6 +224,7 @@ private:
 
     std::unique_ptr<WebTestFixture> m_web;
     QString m_local;
+    QString m_previous;
 };
 
 QTEST_GUILESS_MAIN(tst_clsVantrelDownload)
