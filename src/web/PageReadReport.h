@@ -31,6 +31,7 @@ public:
     void setOtherDraw(qint32 lngKaisaikai) { m_otherDraw = lngKaisaikai; }
 
     const QByteArray& page() const { return m_page; }
+    bool isRefused() const { return !m_refusedField.isEmpty(); }
     qint32 otherDraw() const { return m_otherDraw; }
     // The line that says what could not be read, 「販売終了日」が読めません（12 行目）: the error
     // answer's status, what the reader refused, or else missingField (which a test of the record

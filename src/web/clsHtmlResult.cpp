@@ -103,6 +103,7 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
     m_result = ResultData();
     m_unpublished = false;
     m_report.start(page);
+    m_toto.SetPageReport(&m_report);
     try {
         if (m_htmlGet.LoadPage(page, contentType) == 0) {
             m_report.refuse(QStringLiteral("ページの文字コード"));
@@ -122,7 +123,7 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
             m_report.setOtherDraw(work.Kaisaikai);
             return false;
         }
-        if (!taken)
+        if (!taken || m_report.isRefused())
             return false;
         // Cancelled when the page says so, or when every score line reads 中止.
         work.Cancelled = m_saysCancelled ||
@@ -135,7 +136,7 @@ bool clsHtmlResult::ReadPage(qint32 lngKaisaikai, const QString& strKumi, const 
         return false;
     } catch (const RuntimeError& e) {
         m_report.refused();
-        m_reporter.runtimeError(QStringLiteral("GetResult"), e);
+        m_reporter.runtimeError(QStringLiteral("GetResult"), e, m_report.describe(QString()));
         return false;
     }
 }
@@ -150,8 +151,11 @@ bool clsHtmlResult::readLines(const PageLines& lines, qint32 lngKaisaikai, const
     }
     qint32 i = 0;
     for (; i < lines.count() && !headerFound; ++i) {
-        if (lines.at(i) == QStringLiteral("ご指定のくじ結果は表示できません。"))
+        const QString line = lines.at(i);
+        if (line == QStringLiteral("ご指定のくじ結果は表示できません。"))
             return false;
+        if (line.startsWith(u'第'))
+            m_report.reading(QStringLiteral("開催回"), lines, i);
         if (m_toto.GetKaisaikaiOver(lines, i, i, work.Kaisaikai, header))
             headerFound = true;
     }

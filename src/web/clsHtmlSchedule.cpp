@@ -67,6 +67,7 @@ bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, cons
     m_noticeShown = false;
     m_pageMayHaveMoved = false;
     m_report.start(page);
+    m_toto.SetPageReport(&m_report);
     try {
         if (m_htmlGet.LoadPage(page, contentType) == 0) {
             m_report.refuse(QStringLiteral("ページの文字コード"));
@@ -81,7 +82,7 @@ bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, cons
             m_unpublished = true;
             return false;
         }
-        if (!taken)
+        if (!taken || m_report.isRefused())
             return false;
         m_schedule = work;
         return true;
@@ -90,7 +91,7 @@ bool clsHtmlSchedule::ReadPage(qint32 lngKaisaikai, const QString& strKumi, cons
         return false;
     } catch (const RuntimeError& e) {
         m_report.refused();
-        m_reporter.runtimeError(QStringLiteral("GetSchedule"), e);
+        m_reporter.runtimeError(QStringLiteral("GetSchedule"), e, m_report.describe(QString()));
         return false;
     }
 }
@@ -114,6 +115,8 @@ bool clsHtmlSchedule::readLines(const PageLines& lines, qint32 lngKaisaikai, con
                 m_noticeShown = true;
                 return false;
             }
+            if (line.startsWith(u'第'))
+                m_report.reading(QStringLiteral("開催回"), lines, i);
             if (!m_toto.GetKaisaikaiOver(lines, i, i, work.Kaisaikai, header))
                 continue;
             headerFound = true;

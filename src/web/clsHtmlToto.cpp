@@ -48,6 +48,15 @@ QString clsHtmlToto::WithoutWeekday(const QString& text) {
 
 clsHtmlToto::clsHtmlToto() : m_reporter(QStringLiteral("clsHtmlToto")) {}
 
+void clsHtmlToto::reportError(const QString& operation, const RuntimeError& error) const {
+    if (m_pageReport == nullptr) {
+        m_reporter.runtimeError(operation, error);
+        return;
+    }
+    m_pageReport->refused();
+    m_reporter.runtimeError(operation, error, m_pageReport->describe(QString()));
+}
+
 bool clsHtmlToto::Kaisaikai(const QString& text, qint32& Kaisai) const {
     const qsizetype kai = text.indexOf(u'回');
     if (!text.startsWith(u'第') || kai < 0)
@@ -119,7 +128,7 @@ Money clsHtmlToto::StringToCurrency(const QString& text) const {
             return Money();
         return ValueText::toMoney(digits);
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(QStringLiteral("StringToCurrency"), e);
+        reportError(QStringLiteral("StringToCurrency"), e);
         return Money();
     }
 }
@@ -131,7 +140,7 @@ DateTime clsHtmlToto::StringToDate(const QString& text) const {
             return DateTime();
         return DateTime::parseSystem(value);
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(QStringLiteral("StringToDate"), e);
+        reportError(QStringLiteral("StringToDate"), e);
         return DateTime();
     }
 }
@@ -148,7 +157,7 @@ DateTime clsHtmlToto::StringToDateEx(const QString& text) const {
             value.truncate(colon + 3);
         return StringToDate(value);
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(QStringLiteral("StringToDateEx"), e);
+        reportError(QStringLiteral("StringToDateEx"), e);
         return DateTime();
     }
 }
@@ -183,7 +192,7 @@ DateTime clsHtmlToto::StringToDateEx2(const QString& text) const {
             return DateTime();
         return StringToDate(value.left(day + 1) + u' ' + latestTime(value));
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(QStringLiteral("StringToDateEx2"), e);
+        reportError(QStringLiteral("StringToDateEx2"), e);
         return DateTime();
     }
 }
@@ -198,7 +207,7 @@ void clsHtmlToto::DateString2(const QString& text, DateTime& date1, DateTime& da
         date1 = StringToDateEx(value.left(tilde));
         date2 = StringToDateEx(value.mid(tilde + 2));
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(QStringLiteral("DateString2"), e);
+        reportError(QStringLiteral("DateString2"), e);
     }
 }
 
@@ -214,7 +223,7 @@ void clsHtmlToto::GetStringToDate2(const QString& text, DateTime& date1, DateTim
         date1 = StringToDate(year + value.left(tilde));
         date2 = StringToDate(year + value.mid(tilde + 2));
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(QStringLiteral("GetStringToDate2"), e);
+        reportError(QStringLiteral("GetStringToDate2"), e);
     }
 }
 
@@ -232,7 +241,7 @@ bool clsHtmlToto::GetStringToDateNow(const QString& text, DateTime& date1, bool&
         date1 = StringToDateEx(value.mid(1, stamp - 1));
         return true;
     } catch (const RuntimeError& e) {
-        m_reporter.runtimeError(QStringLiteral("GetStringToDateNow"), e);
+        reportError(QStringLiteral("GetStringToDateNow"), e);
         return false;
     }
 }

@@ -5,6 +5,7 @@
 #include "base/Money.h"
 #include "drawdata/clsTGameType.h"
 #include "web/PageLines.h"
+#include "web/PageReadReport.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,10 +17,14 @@
 // "13時50分", brackets written full-width and ranges joined by "〜".
 //
 // StringToCurrency and the date conversions report their own run-time errors and then give 0;
-// Kaisaikai, GetKaisaikai, GetValue2 and GetGameType let them reach the caller.
+// Kaisaikai, GetKaisaikai, GetValue2 and GetGameType let them reach the caller. While a reader
+// reads a page (SetPageReport), such a report names the field being read, and the page is refused.
 class clsHtmlToto {
 public:
     clsHtmlToto();
+
+    // The report of the page now being read (nullptr for none); the reader owns it.
+    void SetPageReport(PageReadReport* report) { m_pageReport = report; }
 
     // True when text begins with "第" and holds "回"; Kaisai is then the number between them
     // (a text that is no number there throws RuntimeError::typeMismatch()).
@@ -63,7 +68,9 @@ public:
 
 private:
     static QString latestTime(const QString& text);
+    void reportError(const QString& operation, const RuntimeError& error) const;
 
     clsTGameType m_gameType;
     ErrorReporter m_reporter;
+    PageReadReport* m_pageReport = nullptr;
 };

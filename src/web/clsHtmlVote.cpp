@@ -83,6 +83,7 @@ bool clsHtmlVote::ReadPage(qint32 lngKaisaikai, const ScheduleData& schedule,
     m_unpublished = false;
     blnFinal = false;
     m_report.start(page);
+    m_toto.SetPageReport(&m_report);
     try {
         if (m_htmlGet.LoadPage(page, contentType) == 0) {
             m_report.refuse(QStringLiteral("ページの文字コード"));
@@ -104,7 +105,7 @@ bool clsHtmlVote::ReadPage(qint32 lngKaisaikai, const ScheduleData& schedule,
             m_unpublished = true;
             return false;
         }
-        if (!taken) {
+        if (!taken || m_report.isRefused()) {
             blnFinal = false;
             return false;
         }
@@ -120,7 +121,7 @@ bool clsHtmlVote::ReadPage(qint32 lngKaisaikai, const ScheduleData& schedule,
     } catch (const RuntimeError& e) {
         m_report.refused();
         blnFinal = false;
-        m_reporter.runtimeError(QStringLiteral("GetVote"), e);
+        m_reporter.runtimeError(QStringLiteral("GetVote"), e, m_report.describe(QString()));
         return false;
     }
 }
@@ -168,6 +169,8 @@ bool clsHtmlVote::readLines(const PageLines& lines, VoteData& work, TotoTable& t
         if (!headerFound) {
             if (line == QStringLiteral("ご指定の投票状況は表示できません。"))
                 return false;
+            if (line.startsWith(u'第'))
+                m_report.reading(QStringLiteral("開催回"), lines, i);
             if (!m_toto.Kaisaikai(line, work.Kaisaikai))
                 continue;
             headerFound = true;

@@ -161,27 +161,44 @@ private Q_SLOTS:
         QVERIFY(m_web->platform.messages.isEmpty());
     }
 
+    // A value that does not convert is a run-time error, reported with a line that names the
+    // field and its line of the page source; the page is refused.
     void badRowsAreReportedRuntimeErrors_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<int>("number");
-        QTest::newRow("score not a number") << u"<td>2-1</td>"_s << u"<td>2-x</td>"_s << 13;
-        QTest::newRow("score without dash") << u"<td>2-1</td>"_s << u"<td>21</td>"_s << 9;
-        QTest::newRow("score above 255") << u"<td>2-1</td>"_s << u"<td>256-1</td>"_s << 6;
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("reporter");
+        const QString reader = u"clsHtmlResult / GetResult"_s;
+        QTest::newRow("score not a number")
+            << u"<td>2-1</td>"_s << u"<td>2-x</td>"_s << 13 << u"第1試合のスコア"_s << reader;
+        QTest::newRow("score without dash")
+            << u"<td>2-1</td>"_s << u"<td>21</td>"_s << 9 << u"第1試合のスコア"_s << reader;
+        QTest::newRow("score above 255")
+            << u"<td>2-1</td>"_s << u"<td>256-1</td>"_s << 6 << u"第1試合のスコア"_s << reader;
         // A mark other than 0, 1 or 2 refuses the page; the download's message names the match.
         QTest::newRow("mark not a number")
-            << u"<td>清水</td><td>1</td>"_s << u"<td>清水</td><td>○</td>"_s << 0;
+            << u"<td>清水</td><td>1</td>"_s << u"<td>清水</td><td>○</td>"_s << 0 << QString()
+            << QString();
         QTest::newRow("match number 10")
-            << u"<td>9</td><td>仙台</td>"_s << u"<td>10</td><td>仙台</td>"_s << 9;
+            << u"<td>9</td><td>仙台</td>"_s << u"<td>10</td><td>仙台</td>"_s << 9 << u"第10試合"_s
+            << reader;
+        QTest::newRow("prize beyond any amount")
+            << u"<td>12,345,678円</td>"_s << u"<td>99,999,999,999,999,999,999円</td>"_s << 6
+            << u"1等の当せん金"_s << u"clsHtmlToto / StringToCurrency"_s;
         // A page that ends early is a failed download, not a fault to report (number 0).
-        QTest::newRow("page ends inside a row") << u"<td>3-2</td>"_s << u"</table></body>"_s << 0;
+        QTest::newRow("page ends inside a row")
+            << u"<td>3-2</td>"_s << u"</table></body>"_s << 0 << QString() << QString();
         QTest::newRow("page ends after the totals label")
-            << u"<tr><td>123,456,700円</td>"_s << u"</table></body>"_s << 0;
+            << u"<tr><td>123,456,700円</td>"_s << u"</table></body>"_s << 0 << QString()
+            << QString();
     }
     void badRowsAreReportedRuntimeErrors() {
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(int, number);
+        QFETCH(QString, field);
+        QFETCH(QString, reporter);
         QString broken = page();
         QVERIFY(broken.contains(from));
         if (to.endsWith(u"</body>"_s))
@@ -198,9 +215,12 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(m_web->platform.messages.size(), 1);
-        QVERIFY(
-            m_web->platform.messages[0].text.endsWith(u"( "_s + QString::number(number) + u" )"_s));
-        QCOMPARE(m_web->platform.messages[0].title, u"Kelvor mini / clsHtmlResult / GetResult"_s);
+        const int line = int(broken.left(broken.indexOf(to)).count(u'\n')) + 1;
+        const QStringList text = m_web->platform.messages[0].text.split(u"\r\n"_s);
+        QCOMPARE(text.size(), 2);
+        QVERIFY(text[0].endsWith(u"( "_s + QString::number(number) + u" )"_s));
+        QCOMPARE(text[1], u"「%1」が読めません（%2 行目）"_s.arg(field).arg(line));
+        QCOMPARE(m_web->platform.messages[0].title, u"Kelvor mini / "_s + reporter);
         QCOMPARE(m_web->platform.messages[0].icon, MessageIcon::Error);
     }
 
