@@ -10,7 +10,7 @@ seconds="$2"
 shift 2
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(settings xml_schedule xml_vote xml_result html site_text csv
-                                     clipboard page_schedule page_vote page_result)
+                                     clipboard page_schedule page_vote page_result team_names)
 fixtures="$root/tests/data/web"
 
 seeds() {
@@ -28,7 +28,7 @@ seeds() {
 dictionary() {
     case "$1" in
         html | site_text | page_*) echo "-dict=$root/fuzz/official.dict" ;;
-        xml_* | settings) echo "-dict=$root/fuzz/official-sjis.dict" ;;
+        xml_* | settings | team_names) echo "-dict=$root/fuzz/official-sjis.dict" ;;
     esac
 }
 

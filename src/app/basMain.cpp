@@ -2,6 +2,7 @@
 
 #include "app/frmLoad.h"
 #include "app/frmMain.h"
+#include "base/AtomicFileWriter.h"
 #include "base/OfficialUrlSettings.h"
 #include "base/Platform.h"
 #include "base/clsFileSystemObject.h"
@@ -37,6 +38,17 @@ std::unique_ptr<clsToto>& totoObject() {
     return toto;
 }
 
+// A save killed before its rename leaves its temporary file beside the file it was writing.
+// Those older than an hour (no save takes that long) go at start, from the program's own folders
+// only: SysData with its document folders, and the user-data folder the singles are saved in.
+void removeSaveLeftovers() {
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    const Platform& platform = Platform::current();
+    AtomicFileWriter::removeStaleLeftovers(platform.programFolder() + QStringLiteral("/SysData"),
+                                           true, hourAgo);
+    AtomicFileWriter::removeStaleLeftovers(platform.userDataFolder(), false, hourAgo);
+}
+
 } // namespace
 
 const clsToto& Toto() {
@@ -49,6 +61,7 @@ const clsToto& Toto() {
 std::unique_ptr<frmMain> Main() {
     if (!dataPresent())
         return nullptr;
+    removeSaveLeftovers();
     OfficialUrlSettings::Load();
     totoObject() = std::make_unique<clsToto>();
 

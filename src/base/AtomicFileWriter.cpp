@@ -39,6 +39,33 @@ int AtomicFileWriter::removeLeftovers(const QString& fullPath) {
     return removed;
 }
 
+int AtomicFileWriter::removeStaleLeftovers(const QString& folder, bool subfolders,
+                                           const QDateTime& olderThan) {
+    static const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QStringLiteral(".+\\.(xml|ini|dat|txt|csv|hand)\\.[A-Za-z0-9]{6}")));
+    // A suffix of six small letters is as likely a word the user chose ("list.csv.backup") as
+    // a save's random one; such a file stays.
+    static const QRegularExpression word(QStringLiteral("\\.[a-z]{6}$"));
+    QDir dir(folder);
+    int removed = 0;
+    const QFileInfoList files =
+        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
+    for (const QFileInfo& file : files) {
+        if (file.isSymLink() || !leftover.match(file.fileName()).hasMatch() ||
+            word.match(file.fileName()).hasMatch())
+            continue;
+        if (file.lastModified().toUTC() < olderThan.toUTC() && dir.remove(file.fileName()))
+            ++removed;
+    }
+    if (subfolders) {
+        const QFileInfoList children = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QFileInfo& child : children)
+            if (!child.isSymLink())
+                removed += removeStaleLeftovers(child.filePath(), false, olderThan);
+    }
+    return removed;
+}
+
 void AtomicFileWriter::open() {
     removeLeftovers(m_fullPath);
     errno = 0;

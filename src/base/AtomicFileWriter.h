@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QSaveFile>
 #include <QString>
 
@@ -29,6 +30,12 @@ public:
     // are older than the running program (a younger one may belong to a save in progress);
     // returns how many were removed.
     static int removeLeftovers(const QString& fullPath);
+    // At start: the leftovers of killed saves in one of the program's own folders (with
+    // subfolders, also in the folders directly inside it). Only the names a save of the program
+    // leaves ("<name>.<xml|ini|dat|txt|csv|hand>.", six letters or digits) and only files last
+    // changed before olderThan, which no save still running can own. Returns how many were removed.
+    static int removeStaleLeftovers(const QString& folder, bool subfolders,
+                                    const QDateTime& olderThan);
 
 private:
     [[noreturn]] void fail(int errnoValue);

@@ -1,5 +1,6 @@
 #include "drawdata/DrawDocumentWriter.h"
 
+#include "base/AppInfo.h"
 #include "base/NumberFormat.h"
 #include "base/Platform.h"
 #include "base/ShiftJis.h"
@@ -35,9 +36,13 @@ void DrawDocumentWriter::Line(const QString& text) {
 }
 
 void DrawDocumentWriter::Element(const QString& name, const QString& value) {
-    if (!StorableValue(value))
+    const QString written = ShiftJis::fitted(value);
+    const QString change = value + u" → "_s + written;
+    if (written != value && !m_fitted.contains(change))
+        m_fitted.append(change);
+    if (!StorableValue(written))
         m_storable = false;
-    Line(u'<' + name + u'>' + value + u"</"_s + name + u'>');
+    Line(u'<' + name + u'>' + written + u"</"_s + name + u'>');
 }
 
 void DrawDocumentWriter::Element(const QString& name, qint32 value) {
@@ -55,8 +60,14 @@ void DrawDocumentWriter::Element(const QString& name, DateTime value) {
 bool DrawDocumentWriter::Save(const QString& strPath, const ErrorReporter& reporter,
                               const QString& operation) const {
     clsFileStream stream;
-    if (m_storable && stream.SaveToFile(strPath, m_text))
+    if (m_storable && stream.SaveToFile(strPath, m_text)) {
+        if (!m_fitted.isEmpty())
+            Platform::current().showMessage(
+                u"Shift_JIS で保存できない文字を含む名前を、次のように置き換えて保存しました。"_s +
+                    u"\r\n"_s + m_fitted.join(u"\r\n"_s),
+                AppInfo::title(), MessageIcon::Information);
         return true;
+    }
     reporter.failure(operation, strPath + u"\r\n"_s + u"ファイルの保存に失敗しました。"_s);
     return false;
 }

@@ -5,12 +5,15 @@
 #include "base/Money.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // Builds the text of a draw document, one element per line ("<name>value</name>" and CR LF,
-// no escaping), and stores it. A value that the document reader could not give back unchanged
-// (one holding "<", ">", a line break or NUL, or a character without a Shift_JIS form) marks
-// the text as not storable, and Save then refuses it instead of writing a corrupt file.
+// no escaping), and stores it. A character that Shift_JIS cannot hold (a foreign team's name) is
+// written in its nearest form (ShiftJis::fitted), and a save tells the user once which values
+// were changed so. A value that the document reader could not give back unchanged (one holding
+// "<", ">", a line break or NUL) marks the text as not storable, and Save then refuses it instead
+// of writing a corrupt file.
 class DrawDocumentWriter {
 public:
     // "<program folder>/SysData/<folder>/minibig_<kind>_<nnn>[_<group>].xml"
@@ -34,11 +37,14 @@ public:
 
     // Writes the text to the path through the file layer (replacing any file there). A text
     // that is not storable, or a failed write, is reported as path, CR LF,
-    // "ファイルの保存に失敗しました。" under the given operation.
+    // "ファイルの保存に失敗しました。" under the given operation; after a write, the values
+    // written in another form are told.
     bool Save(const QString& strPath, const ErrorReporter& reporter,
               const QString& operation) const;
 
 private:
     QString m_text;
     bool m_storable = true;
+    // "value → written form" of each value changed to fit Shift_JIS, each once.
+    QStringList m_fitted;
 };

@@ -7,6 +7,7 @@
 #include "support/TestMain.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -42,8 +43,9 @@ QByteArray testFile(const QString& name) {
 
 } // namespace
 
-// Repairs the user can make from the program: a damaged stored document is moved aside and
-// downloaded again; an update of the overseas team names is taken back.
+// Repairs the user can make from the program, and the one it makes itself: a damaged stored
+// document is moved aside and downloaded again; an update of the overseas team names is taken
+// back; the leftovers of killed saves go at start.
 class tst_Repairs : public QObject {
     Q_OBJECT
 
@@ -103,6 +105,32 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::read(file), testFile(u"minibig_result_1234.xml"_s));
         QCOMPARE(f.program.window->currentDraw()->Result().Kaisaikai, 1234);
         QVERIFY(!button->isEnabled());
+    }
+
+    // Temporary files of saves killed an hour ago or more go at start; nothing else does.
+    void saveLeftoversGoAtStart() {
+        MainWindowFixture program;
+        const QString user = program.platform.userDataFolder();
+        const QStringList stale{u"SysData/Kelvor mini.ini.aB3dE9"_s,
+                                u"SysData/miniBIG_Result/minibig_result_0077.xml.Q1w2E3"_s,
+                                user.mid(program.platform.path(QString()).size()) +
+                                    u"/Tovmi-077.csv.x9Y8z7"_s};
+        const QStringList kept{u"SysData/miniBIG_Result/minibig_result_0077.xml.backup"_s,
+                               u"SysData/a/b/deep.xml.Q1w2E3"_s, u"SysData/photo.jpg.Q1w2E3"_s};
+        const QString young = u"SysData/TeamName3.dat.Z0z0Z0"_s;
+        const QDateTime twoHoursAgo = QDateTime::currentDateTime().addSecs(-7200);
+        for (const QString& name : stale + kept) {
+            QVERIFY(TestFiles::write(program.platform.path(name), "partial"));
+            QFile file(program.platform.path(name));
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(twoHoursAgo, QFileDevice::FileModificationTime));
+        }
+        QVERIFY(TestFiles::write(program.platform.path(young), "a save under way"));
+        QVERIFY(program.start());
+        for (const QString& name : stale)
+            QVERIFY2(!QFile::exists(program.platform.path(name)), qPrintable(name));
+        for (const QString& name : kept + QStringList{young})
+            QVERIFY2(QFile::exists(program.platform.path(name)), qPrintable(name));
     }
 
     void teamNameUpdateIsTakenBack() {

@@ -157,6 +157,27 @@ private Q_SLOTS:
         QCOMPARE(doc.Data(), result());
     }
 
+    // Foreign names that Shift_JIS cannot hold are stored in their nearest form, told once.
+    void namesOutsideShiftJisAreStoredFitted() {
+        ResultData r = result();
+        r.Matches[0].Home = u"ﬁorentina"_s;
+        r.Matches[0].Away = u"Malmö ⚽"_s;
+        r.Matches[1].Home = u"ﬁorentina"_s;
+        r.Matches[1].Away = u"①㈱"_s;
+        clsXmlResult doc;
+        doc.SetData(r);
+        const QString path = platform->path(u"r.xml"_s);
+        QVERIFY(doc.XmlSave(path));
+        QCOMPARE(platform->texts(),
+                 QStringList{u"Shift_JIS で保存できない文字を含む名前を、次のように置き換えて"
+                             u"保存しました。\r\nﬁorentina → fiorentina\r\nMalmö ⚽ → Malm？ ？"_s});
+        clsXmlResult stored;
+        QVERIFY(stored.XmlLoad(path));
+        QCOMPARE(stored.Data().Matches[0].Home, u"fiorentina"_s);
+        QCOMPARE(stored.Data().Matches[0].Away, u"Malm？ ？"_s);
+        QCOMPARE(stored.Data().Matches[1].Away, u"①㈱"_s);
+    }
+
     void refusesUnstorableTeamName() {
         ResultData r = result();
         r.Matches[0].Home = u"鹿島\r\n"_s;
