@@ -1,12 +1,8 @@
 #include "app/clsTMain.h"
-#include "base/OfficialUrlSettings.h"
 #include "base/ShiftJis.h"
-#include "support/MainWindowFixture.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/ProgramOnSite.h"
 #include "support/TestMain.h"
 
-#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -19,23 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The program as a player starts it, its official site on a loopback server.
-struct Fixture {
-    RecordingConnectionWindow connection;
-    MainWindowFixture program;
-    OfficialSite site;
-    bool started = false;
-
-    Fixture() {
-        OfficialSite::writeTeamNames();
-        started = OfficialUrlSettings::current().write(false) && program.start();
-        if (started)
-            program.widget<QCheckBox>(u"chkDownload"_s)->setChecked(false);
-    }
-    ~Fixture() { OfficialUrlSettings::current() = OfficialUrlSettings::defaults(); }
-    FakePlatform& platform() { return program.platform; }
-    QString stored(const QString& relative) const { return program.platform.path(relative); }
-};
+using Fixture = ProgramOnSite;
 
 QByteArray testFile(const QString& name) {
     return TestFiles::read(QStringLiteral(KELVOR_TEST_DATA) + u"/web/"_s + name);

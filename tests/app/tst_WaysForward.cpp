@@ -8,8 +8,7 @@
 #include "io/clsTFileCSV.h"
 #include "singles/SingleList.h"
 #include "support/MainWindowFixture.h"
-#include "support/OfficialSite.h"
-#include "support/RecordingConnectionWindow.h"
+#include "support/ProgramOnSite.h"
 #include "support/TestMain.h"
 
 #include <QApplication>
@@ -26,24 +25,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The program started as a player starts it, its URL settings file pointing at a loopback
-// stand-in of the official site, and the team names of the test pages.
-struct Fixture {
-    RecordingConnectionWindow connection;
-    MainWindowFixture program;
-    OfficialSite site;
-    bool started = false;
+// The program on its loopback site, with what these tests do to it.
+struct Fixture : ProgramOnSite {
+    Fixture() : ProgramOnSite(DateTime::fromDateTime(QDate(2021, 3, 4), QTime(10, 45))) {}
 
-    Fixture() {
-        OfficialSite::writeTeamNames();
-        program.platform.setNow(DateTime::fromDateTime(QDate(2021, 3, 4), QTime(10, 45)));
-        started = OfficialUrlSettings::current().write(false) && program.start();
-        program.widget<QCheckBox>(u"chkDownload"_s)->setChecked(false);
-    }
-    ~Fixture() { OfficialUrlSettings::current() = OfficialUrlSettings::defaults(); }
-
-    FakePlatform& platform() { return program.platform; }
-    QString stored(const QString& relative) const { return program.platform.path(relative); }
     QByteArray settingsFile() const {
         return TestFiles::read(stored(OfficialUrlSettings::fileName()));
     }
