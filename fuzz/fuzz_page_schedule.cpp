@@ -9,7 +9,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     installTeamNames();
     StandInTransfer::setPage(bytesOf(data, size));
-    clsHtmlSchedule reader;
+    // One reader for the run: a reader reads the team-name files when it is made, and each
+    // download starts it afresh.
+    static clsHtmlSchedule reader;
     const bool read = reader.GetSchedule(1234, QString(), nullptr);
     FUZZ_CHECK(StandInTransfer::downloads() == 1);
     const ScheduleData record = reader.Schedule();

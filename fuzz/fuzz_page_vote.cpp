@@ -35,7 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const ScheduleData planned = schedule();
     installTeamNames();
     StandInTransfer::setPage(bytesOf(data, size));
-    clsHtmlVote reader;
+    // One reader for the run: a reader reads the team-name files when it is made, and each
+    // download starts it afresh.
+    static clsHtmlVote reader;
     bool final = false;
     const bool read = reader.GetVote(1234, planned, nullptr, final);
     FUZZ_CHECK(StandInTransfer::downloads() == 1);

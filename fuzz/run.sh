@@ -10,7 +10,7 @@ seconds="$2"
 shift 2
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(settings xml_schedule xml_vote xml_result html site_text csv
-                                     clipboard page_schedule page_vote page_result team_names)
+                                     clipboard catalogue page_schedule page_vote page_result team_names)
 fixtures="$root/tests/data/web"
 
 seeds() {

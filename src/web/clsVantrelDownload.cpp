@@ -6,6 +6,7 @@
 #include "drawdata/TeamName2Files.h"
 #include "drawdata/TeamNameFileCheck.h"
 #include "drawdata/clsTotoData.h"
+#include "web/VersionCatalogue.h"
 
 namespace {
 
@@ -79,23 +80,12 @@ bool clsVantrelDownload::GetFileVersion(QObject* objOwnerForm) {
         const QString text = download(QStringLiteral("version.dat"), objOwnerForm);
         if (!checkText(text))
             return false;
-        if (!text.contains(QStringLiteral("[VersionEnd]"))) {
+        const std::optional<VersionCatalogue::Entries> entries = VersionCatalogue::Read(text);
+        if (!entries) {
             downloadFailed(QStringLiteral("原因：ダウンロード内容(version.dat)が異常です"));
             return false;
         }
-        // Lines end in CR LF; a lone LF is taken as a line end too.
-        for (const QString& rawLine : text.split(u'\n')) {
-            const QString line = rawLine.trimmed();
-            if (line.isEmpty() || line.startsWith(QStringLiteral("//")) || line.startsWith(u';'))
-                continue;
-            const qsizetype equals = line.indexOf(u'=');
-            if (equals < 0)
-                continue;
-            const QString key = line.left(equals).trimmed();
-            const QString value = line.mid(equals + 1).trimmed();
-            if (!key.isEmpty() && !value.isEmpty())
-                m_items.append({key, value});
-        }
+        m_items = *entries;
         return true;
     } catch (const RuntimeError& e) {
         m_items.clear();
