@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "app/frmWinInet.h"
 #include "base/AppInfo.h"
+#include "widgets/JapaneseFonts.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(AppInfo::version());
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVOR_DESKTOP_ID));
     QtCatalogue::installJapanese();
+    JapaneseFonts::install();
 
     const ProgramFolders folders =
         ProgramFolders::prepare(ProgramFolders::current(QStringLiteral(KELVOR_SHIPPED_SYSDATA)));

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace QtCatalogue {
@@ -11,6 +12,9 @@ QString japaneseFile() {
 }
 
 bool installJapanese() {
+    // Qt's dialogs also take dates, sizes and a few words from the default locale, which would
+    // otherwise follow the system's (English under C.UTF-8).
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     // Owned by the application, which keeps it for as long as it runs.
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(japaneseFile()) || !QCoreApplication::installTranslator(translator)) {

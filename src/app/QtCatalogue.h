@@ -8,8 +8,9 @@ namespace QtCatalogue {
 // The Japanese catalogue of Qt's own texts as the system's Qt installs it.
 QString japaneseFile();
 
-// Loads the catalogue into the running application. False when the system has no such
-// catalogue (the standard dialogs then stay in English).
+// Loads the catalogue into the running application and makes Japanese the default locale,
+// whatever the system's. False when the system has no such catalogue (the standard dialogs then
+// stay in English).
 bool installJapanese();
 
 } // namespace QtCatalogue

@@ -1,5 +1,8 @@
 #include "app/WindowGeometry.h"
 
+#include "base/AppInfo.h"
+
+#include <QVersionNumber>
 #include <algorithm>
 
 namespace WindowGeometry {
@@ -31,6 +34,11 @@ QString versionText(int major, int minor, int revision) {
     if (revision > 0)
         text += u'.' + QString::number(revision);
     return text;
+}
+
+QString programVersionText() {
+    const QVersionNumber version = QVersionNumber::fromString(AppInfo::version());
+    return versionText(version.majorVersion(), version.minorVersion(), version.microVersion());
 }
 
 } // namespace WindowGeometry

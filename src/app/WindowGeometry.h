@@ -25,5 +25,7 @@ QRect beside(QRect owner, QSize size, QRect workArea);
 
 // "1.05" for version 1.5 revision 0, "2.10.3" for 2.10 revision 3.
 QString versionText(int major, int minor, int revision);
+// The running program's version in that form.
+QString programVersionText();
 
 } // namespace WindowGeometry

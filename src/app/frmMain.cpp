@@ -15,6 +15,7 @@
 #include "app/WaysForward.h"
 #include "app/WindowFit.h"
 #include "app/WindowGeometry.h"
+#include "app/WindowPlaces.h"
 #include "app/clsTMain.h"
 #include "app/frmAbout.h"
 #include "app/frmAnalysis.h"
@@ -42,7 +43,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollArea>
-#include <QVersionNumber>
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), m_menus(std::make_unique<const MainMenus>(menuBar())),
@@ -144,7 +144,8 @@ void frmMain::connectPages() {
 
 void frmMain::placeWindow() {
     m_content->resize(WindowGeometry::MinimumContent);
-    WindowFit::apply(this, WindowGeometry::MinimumContent, menuBar()->sizeHint().height());
+    if (!WindowPlaces::restore(this, QStringLiteral("main")))
+        WindowFit::apply(this, WindowGeometry::MinimumContent, menuBar()->sizeHint().height());
 }
 
 void frmMain::Load() {
@@ -173,7 +174,7 @@ void frmMain::Load() {
     m_listFile->setFolder(userData);
 
     ShowPage(0);
-    m_home->setVersionText(versionText());
+    m_home->setVersionText(WindowGeometry::programVersionText());
     refreshTitle();
 
     NumberBox* box = m_home->drawNumberBox();
@@ -184,12 +185,6 @@ void frmMain::Load() {
     // Draw 0 is already in the box, so no change reloads it: show its (empty) state directly.
     if (unchanged)
         onKaisaikaiChange(m_kaisaikai, m_kumi);
-}
-
-QString frmMain::versionText() {
-    const QVersionNumber version = QVersionNumber::fromString(AppInfo::version());
-    return WindowGeometry::versionText(version.majorVersion(), version.minorVersion(),
-                                       version.microVersion());
 }
 
 QString frmMain::salesScheduleUrl() {
@@ -386,13 +381,14 @@ void frmMain::OpenSalesSchedule() {
 }
 
 void frmMain::ShowAbout() {
-    frmAbout::ShowForm(this, versionText());
+    frmAbout::ShowForm(this, WindowGeometry::programVersionText());
 }
 
 void frmMain::ShowAnalysis() {
     if (m_analysis == nullptr) {
         m_analysis = new frmAnalysis(this);
-        WindowFit::placeBeside(m_analysis, this, m_analysis->size());
+        if (!WindowPlaces::restore(m_analysis, QStringLiteral("analysis")))
+            WindowFit::placeBeside(m_analysis, this, m_analysis->size());
         m_analysis->FollowList(*m_list);
         analysisFollowDraw();
         analysisFollowMarks();
@@ -421,6 +417,8 @@ void frmMain::writeSettings() {
     settings.DownloadMessage = m_home->confirmDownloads();
     settings.ResultAll = m_checkPage->showAllAlways();
     settings.Save();
+    WindowPlaces::remember(
+        {{QStringLiteral("main"), this}, {QStringLiteral("analysis"), m_analysis}});
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -88,7 +88,6 @@ public:
 
     // " Vantrel  Kelvor mini", with " - [file]" when a file is current.
     QString titleText() const;
-    static QString versionText();
     static QString salesScheduleUrl();
 
 protected:

@@ -2,7 +2,9 @@
 
 #include "base/RuntimeError.h"
 #include "drawdata/MarkGrid.h"
+#include "widgets/JapaneseFonts.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -22,10 +24,18 @@ MarkAreaWidget::MarkAreaWidget(QWidget* parent) : QWidget(parent) {
         marks.fill(NoMark);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_numberFont = QFont(QStringLiteral("ＭＳ ゴシック"));
-    m_numberFont.setStyleHint(QFont::Monospace);
-    m_numberFont.setPointSize(12);
     resize(MarkAreaLayout::size());
+}
+
+QFont MarkAreaWidget::numberFont(const QString& number) {
+    QFont font(JapaneseFonts::gothic());
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSize(12);
+    // Seven digits and more are narrowed to the label rather than clipped.
+    const qreal width = QFontMetricsF(font).horizontalAdvance(number);
+    if (width > MarkAreaLayout::LabelWidth)
+        font.setPointSizeF(12 * MarkAreaLayout::LabelWidth / width);
+    return font;
 }
 
 void MarkAreaWidget::checkColumn(int column) const {
@@ -101,15 +111,16 @@ void MarkAreaWidget::paintEvent(QPaintEvent* event) {
         if (line.intersects(dirty))
             p.fillRect(line, LineColour);
 
-    p.setFont(m_numberFont);
     for (int column = 0; column < MarkAreaLayout::ColumnCount; ++column) {
         const auto c = std::size_t(column);
         const QRect label = MarkAreaLayout::numberRect(column);
         if (m_numbers[c] == 0 || !label.intersects(dirty))
             continue;
+        const QString number = QString::number(m_numbers[c]);
         p.fillRect(label, m_selected[c] ? Qt::black : Qt::white);
         p.setPen(m_selected[c] ? Qt::white : Qt::black);
-        p.drawText(label, Qt::AlignCenter, QString::number(m_numbers[c]));
+        p.setFont(numberFont(number));
+        p.drawText(label, Qt::AlignCenter, number);
     }
 
     const qreal ratio = devicePixelRatioF();

@@ -2,6 +2,7 @@
 
 #include "singles/MarkAreaLayout.h"
 
+#include <QFont>
 #include <QIcon>
 #include <QPixmap>
 #include <QWidget>
@@ -24,6 +25,10 @@ public:
     Q_ENUM(KeyCommand)
 
     explicit MarkAreaWidget(QWidget* parent = nullptr);
+
+    // The face of a column's list number: the program's gothic at 12 points, smaller for a number
+    // too wide for its label at that size.
+    static QFont numberFont(const QString& number);
 
     // The picture of a mark (0..2), not chosen or chosen.
     void setPicture(int mark, bool chosen, const QIcon& picture);
@@ -74,5 +79,4 @@ private:
     qreal m_renderedRatio = 0;
     int m_focusColumn = 0;
     int m_focusMatch = 0;
-    QFont m_numberFont;
 };

@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -18,6 +20,7 @@ private Q_SLOTS:
     void initTestCase();
     void questionButtonsReadAsTheCatalogueGivesThem_data();
     void questionButtonsReadAsTheCatalogueGivesThem();
+    void theFileDialogIsJapaneseWhateverTheSystemLocale();
 
 private:
     QTranslator m_reference;
@@ -53,6 +56,20 @@ void tst_QtCatalogue::questionButtonsReadAsTheCatalogueGivesThem() {
     QAbstractButton* shown = box.button(static_cast<QMessageBox::StandardButton>(button));
     QVERIFY(shown != nullptr);
     QCOMPARE(shown->text(), japanese);
+}
+
+// The tests run under C.UTF-8; the dialog's words and the default locale are Japanese all the
+// same.
+void tst_QtCatalogue::theFileDialogIsJapaneseWhateverTheSystemLocale() {
+    QCOMPARE(QLocale().language(), QLocale::Japanese);
+    QFileDialog dialog(nullptr, QStringLiteral("開く"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QString japanese = m_reference.translate("QFileDialog", "Files of type:");
+    QVERIFY(!japanese.isEmpty() && japanese != QStringLiteral("Files of type:"));
+    auto* label = dialog.findChild<QLabel*>(QStringLiteral("fileTypeLabel"));
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), japanese);
+    QCOMPARE(dialog.locale().language(), QLocale::Japanese);
 }
 
 KELVOR_TEST_MAIN(tst_QtCatalogue)

@@ -2,7 +2,10 @@
 #include "support/TestMain.h"
 #include "views/MarkAreaWidget.h"
 #include "views/MarkPictures.h"
+#include "widgets/JapaneseFonts.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -42,7 +45,24 @@ private Q_SLOTS:
     void commandKeys_data();
     void commandKeys();
     void picturesAreDrawnAtTheScreensResolution();
+    void listNumbersUpToAMillionFitTheirLabels();
 };
+
+// With the program's replacement of its Windows gothic, six digits keep the designed 12 points
+// in a Japanese gothic; longer numbers are narrowed, never clipped.
+void tst_MarkAreaWidget::listNumbersUpToAMillionFitTheirLabels() {
+    JapaneseFonts::install();
+    QVERIFY(QFontInfo(MarkAreaWidget::numberFont(QStringLiteral("1")))
+                .family()
+                .contains(QStringLiteral("CJK JP")));
+    for (const char* number : {"1", "99999", "100000", "999999", "1000000", "9999999"}) {
+        const QString text = QString::fromLatin1(number);
+        const QFont font = MarkAreaWidget::numberFont(text);
+        QVERIFY2(QFontMetricsF(font).horizontalAdvance(text) <= MarkAreaLayout::LabelWidth, number);
+        if (text.size() <= 6)
+            QCOMPARE(font.pointSize(), 12);
+    }
+}
 
 void tst_MarkAreaWidget::repaintsOnlyTheCellsThatChange() {
     RecordingArea area;
