@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <limits>
@@ -44,9 +45,13 @@ public:
         m_handedOut = 0;
         while (!m_atEnd) {
             const qsizetype kept = m_buffer.size();
-            m_buffer.resize(kept + BlockSize);
+            // A block no larger than what is left of the file (and one byte to meet its end): a
+            // small file does not cost a block's allocation.
+            const qint64 block =
+                std::clamp<qint64>(m_file.size() - m_file.pos(), 0, BlockSize - 1) + 1;
+            m_buffer.resize(kept + block);
             errno = 0;
-            const qint64 got = m_file.read(m_buffer.data() + kept, BlockSize);
+            const qint64 got = m_file.read(m_buffer.data() + kept, block);
             if (got < 0)
                 throw FileErrorText::ioError(m_path, errno);
             m_buffer.resize(kept + got);

@@ -8,6 +8,8 @@
 #include "io/SinglesCsvReader.h"
 #include "singles/SingleCodec.h"
 
+#include <algorithm>
+
 namespace {
 
 // A save shows progress and lets window events run after this many lines.
@@ -40,8 +42,10 @@ bool clsTFileCSV::CsvSave(const QString& strFileName, qint32 lngSCount,
         if (lngSCount < 0 || std::size_t(lngSCount) > lngSingle.size())
             throw RuntimeError::subscriptOutOfRange();
         file.open();
-        // Written in large blocks; the progress still moves every 1001 lines.
-        QByteArray buffer(BufferLines * (LineLength + 2), Qt::Uninitialized);
+        // Written in large blocks, no larger than the list; the progress still moves every 1001
+        // lines.
+        QByteArray buffer(std::min<qsizetype>(BufferLines, lngSCount) * (LineLength + 2),
+                          Qt::Uninitialized);
         char* out = buffer.data();
         const auto flush = [&] {
             file.write(buffer.constData(), out - buffer.constData());
