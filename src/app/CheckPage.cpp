@@ -56,6 +56,8 @@ CheckPage::CheckPage(SingleList& list, QWidget* parent) : QWidget(parent), m_sin
     m_pageBar = new PageBar(QStringLiteral("Result"), this);
     m_pageBar->setGeometry(8, 596, 916, 32);
     createViews(hosts);
+    chainTabs({hosts.game, hosts.resultMarks, hosts.resultGrid, m_showNext, m_showAll, sortByHits,
+               m_showAllAlways, m_pageBar});
     followList();
 }
 

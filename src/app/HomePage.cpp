@@ -3,14 +3,13 @@
 #include "app/DrawTexts.h"
 #include "app/PageParts.h"
 #include "drawdata/ScheduleData.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/NumberBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 using namespace PageParts;
@@ -55,12 +54,12 @@ HomePage::HomePage(QWidget* parent) : QWidget(parent) {
     m_saleStatus->setFont(large);
     m_saleStatus->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
 
-    m_scheduleLink = label(kaisai, QStringLiteral("販売スケジュールを確認する"),
-                           QRect(12, 200, 240, 24), QStringLiteral("lblSchedule"));
-    m_scheduleLink->setStyleSheet(
+    auto* scheduleLink = new LinkLabel(QStringLiteral("販売スケジュールを確認する"), kaisai);
+    scheduleLink->setObjectName(QStringLiteral("lblSchedule"));
+    scheduleLink->setGeometry(12, 200, 240, 24);
+    scheduleLink->setStyleSheet(
         QStringLiteral("color: rgb(0, 0, 238); text-decoration: underline;"));
-    m_scheduleLink->setCursor(Qt::PointingHandCursor);
-    m_scheduleLink->installEventFilter(this);
+    connect(scheduleLink, &LinkLabel::activated, this, &HomePage::scheduleLinkClicked);
 
     QGroupBox* official =
         frame(this, QStringLiteral("オフィシャルサイトよりダウンロード"), QRect(24, 320, 540, 110));
@@ -126,13 +125,4 @@ void HomePage::applyColourScheme() {
     setBackground(m_schedulePanel, Qt::white);
     // On the white page the check box shows the page itself.
     m_confirmDownloads->setAutoFillBackground(false);
-}
-
-bool HomePage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_scheduleLink && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        Q_EMIT scheduleLinkClicked();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

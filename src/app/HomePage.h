@@ -42,9 +42,6 @@ Q_SIGNALS:
     void userTeamNamesClicked();
     void scheduleLinkClicked();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     NumberBox* m_drawNumber;
     QComboBox* m_group;
@@ -53,7 +50,6 @@ private:
     QLabel* m_saleEnd;
     QLabel* m_resultDate;
     QLabel* m_saleStatus;
-    QLabel* m_scheduleLink;
     std::array<QPushButton*, 3> m_officialDownloads{};
     QCheckBox* m_confirmDownloads;
     QLabel* m_version;

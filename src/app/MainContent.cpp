@@ -8,6 +8,7 @@
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <array>
 
@@ -37,7 +38,23 @@ void MainContent::showOnly(int page) {
     const std::array<QWidget*, 3> pages = {m_home, m_singlesPage, m_checkPage};
     for (QWidget* p : pages)
         p->hide();
-    pages.at(static_cast<std::size_t>(page))->show();
+    QWidget* shown = pages.at(static_cast<std::size_t>(page));
+    shown->show();
+    focusFirstStop(shown);
+}
+
+// The focus never stays on a page that was hidden: it goes to the shown page's first stop.
+void MainContent::focusFirstStop(QWidget* page) {
+    const QWidget* holder = QApplication::focusWidget();
+    if (holder != nullptr && holder->isVisible())
+        return;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisible() &&
+            w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void MainContent::applyColourScheme() {

@@ -33,6 +33,7 @@ protected:
 
 private:
     void layoutParts();
+    static void focusFirstStop(QWidget* page);
 
     TabStrip* m_tabs;
     HomePage* m_home;

@@ -3,8 +3,10 @@
 #include "drawdata/TeamName2Files.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 namespace {
 
@@ -34,19 +36,18 @@ MainMenus::MainMenus(QMenuBar* bar) {
     QMenu* file = addMenu(bar, QStringLiteral("ファイル(&F)"), QStringLiteral("mnuFile"));
     fileNew = addItem(file, QStringLiteral("新規作成(&N)"), QStringLiteral("mnuFile_New"));
     fileOpen = addItem(file, QStringLiteral("開く(&O)..."), QStringLiteral("mnuFile_Open"));
-    fileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     fileSavedPage = addItem(file, QStringLiteral("保存したページから読み込み..."),
                             QStringLiteral("mnuFile_SavedPage"));
     file->addSeparator();
     fileSave = addItem(file, QStringLiteral("上書き保存(&S)"), QStringLiteral("mnuFile_Save"));
-    fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     fileSaveAs =
         addItem(file, QStringLiteral("名前を付けて保存(&A)..."), QStringLiteral("mnuFile_SaveAs"));
     file->addSeparator();
     fileEnd = addItem(file, QStringLiteral("終了(&X)"), QStringLiteral("mnuFile_End"));
 
     editMenu = addMenu(bar, QStringLiteral("編集(&E)"), QStringLiteral("mnuEdit"));
-    sortMenu = editMenu->addMenu(QStringLiteral("シングル並べ替え(S)"));
+    // The caption shows its key: 「シングル並べ替え(S)」, S underlined.
+    sortMenu = editMenu->addMenu(QStringLiteral("シングル並べ替え(&S)"));
     sortMenu->setObjectName(QStringLiteral("mnuEdit_Sort"));
     sortMenu->menuAction()->setObjectName(QStringLiteral("mnuEdit_Sort_Item"));
     sortEstimate = addItems<3>(sortMenu,
@@ -128,10 +129,23 @@ MainMenus::MainMenus(QMenuBar* bar) {
 
     QMenu* help = addMenu(bar, QStringLiteral("ヘルプ(&H)"), QStringLiteral("mnuHelp"));
     helpManual = addItem(help, QStringLiteral("使い方"), QStringLiteral("mnuHelp_Manual"));
-    helpManual->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
     helpVersion =
         addItem(help, QStringLiteral("バージョン情報(&A)..."), QStringLiteral("mnuHelp_Version"));
+    assignStandardKeys();
+}
+
+// The desktop's own keys for the commands that have one (none where the desktop defines none).
+void MainMenus::assignStandardKeys() const {
+    const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
+        {fileNew, QKeySequence::New},           {fileOpen, QKeySequence::Open},
+        {fileSave, QKeySequence::Save},         {fileSaveAs, QKeySequence::SaveAs},
+        {fileEnd, QKeySequence::Quit},          {selectAll, QKeySequence::SelectAll},
+        {selectNone, QKeySequence::Deselect},   {clipboardExport[0], QKeySequence::Copy},
+        {clipboardImport, QKeySequence::Paste}, {helpManual, QKeySequence::HelpContents},
+    };
+    for (const auto& [item, key] : keys)
+        item->setShortcuts(key);
 }
 
 void MainMenus::markPage(int page) const {

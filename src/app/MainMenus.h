@@ -64,4 +64,7 @@ public:
     // the check page, the selection, add and delete items the singles page.
     void applyEditRules(bool voteLoaded, int page) const;
     bool ascending() const;
+
+private:
+    void assignStandardKeys() const;
 };

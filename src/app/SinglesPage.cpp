@@ -10,6 +10,7 @@
 #include "widgets/PageTurnImage.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,13 +43,17 @@ SinglesPage::SinglesPage(SingleList& list, QWidget* parent) : QWidget(parent), m
     QPushButton* remove = button(m_base, QStringLiteral("選択シングルを削除"),
                                  QRect(726, 408, 180, 30), QStringLiteral("cmdSingleDel"));
     connect(addByMarks, &QPushButton::clicked, this, &SinglesPage::addByMarksClicked);
-    connect(sort, &QPushButton::clicked, this, &SinglesPage::sortClicked);
+    connect(sort, &QPushButton::clicked, this, [this, sort] {
+        Q_EMIT sortClicked(sort->underMouse() ? QCursor::pos()
+                                              : sort->mapToGlobal(sort->rect().bottomLeft()));
+    });
     connect(add, &QPushButton::clicked, this, &SinglesPage::addClicked);
     connect(remove, &QPushButton::clicked, this, &SinglesPage::deleteClicked);
 
     m_pageBar = new PageBar(QStringLiteral("Single"), this);
     m_pageBar->setGeometry(8, 596, 916, 32);
     createViews(matchList, marks, counts, summary);
+    chainTabs({marks, summary, addByMarks, sort, add, remove, m_pageBar});
     followList();
 }
 

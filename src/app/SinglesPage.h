@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
 
 class clsTSingle;
@@ -40,7 +41,9 @@ public:
 Q_SIGNALS:
     void addClicked();
     void addByMarksClicked();
-    void sortClicked();
+    // Where the sort pop-up goes (global): at the mouse pointer after a click, under the button
+    // when the keyboard pressed it.
+    void sortClicked(QPoint menuPlace);
     void deleteClicked();
 
 private:

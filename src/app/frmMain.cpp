@@ -38,7 +38,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -117,6 +116,8 @@ void frmMain::createContent() {
     m_scroller->setObjectName(QStringLiteral("FormScroller"));
     m_scroller->setWidgetResizable(true);
     m_scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes through the pages' controls, never to the scroll area around them.
+    m_scroller->setFocusPolicy(Qt::NoFocus);
     m_content = new MainContent(*m_list);
     m_scroller->setWidget(m_content);
     setCentralWidget(m_scroller);
@@ -127,6 +128,14 @@ void frmMain::createContent() {
 }
 
 void frmMain::connectPages() {
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages as the tab strip does.
+    for (const auto& [keys, step] :
+         {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, 2}}) {
+        auto* turn = new QAction(this);
+        turn->setShortcuts(keys);
+        addAction(turn);
+        runOn(turn, &QAction::triggered, [this, step] { ShowPage((m_currentPage + step) % 3); });
+    }
     connect(m_content->tabs(), &TabStrip::tabClicked, this,
             [this](int page) { command([this, page] { ShowPage(page); }); });
     runOn(m_home, &HomePage::scheduleLinkClicked, [this] { OpenSalesSchedule(); });
@@ -224,6 +233,7 @@ void frmMain::ShowPage(int page) {
     WaitCursor wait;
     m_currentPage = page;
     m_menus->markPage(page);
+    applyEditMenuRules();
     if (page == 0)
         refreshSchedulePanel();
     if (page == 1)
@@ -280,9 +290,9 @@ void frmMain::applyEditMenuRules() {
     m_menus->applyEditRules(m_tmain->Vote().Kaisaikai != 0, m_currentPage);
 }
 
-void frmMain::showSortPopup() {
+void frmMain::showSortPopup(QPoint place) {
     applyEditMenuRules();
-    m_menus->sortMenu->popup(QCursor::pos());
+    m_menus->sortMenu->popup(place);
 }
 
 void frmMain::FileNew() {

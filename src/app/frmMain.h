@@ -103,7 +103,7 @@ private:
     void onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi);
     void refreshDownloadButtons();
     void applyEditMenuRules();
-    void showSortPopup();
+    void showSortPopup(QPoint place);
     void writeSettings();
     // The analysis window follows the draw's documents and the result marks (the list it
     // follows itself).
