@@ -129,12 +129,13 @@ void frmMain::createContent() {
 
 void frmMain::connectPages() {
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages as the tab strip does.
-    for (const auto& [keys, step] :
+    for (const auto& turning :
          {std::pair{QKeySequence::NextChild, 1}, std::pair{QKeySequence::PreviousChild, 2}}) {
         auto* turn = new QAction(this);
-        turn->setShortcuts(keys);
+        turn->setShortcuts(turning.first);
         addAction(turn);
-        runOn(turn, &QAction::triggered, [this, step] { ShowPage((m_currentPage + step) % 3); });
+        runOn(turn, &QAction::triggered,
+              [this, step = turning.second] { ShowPage((m_currentPage + step) % 3); });
     }
     connect(m_content->tabs(), &TabStrip::tabClicked, this,
             [this](int page) { command([this, page] { ShowPage(page); }); });
