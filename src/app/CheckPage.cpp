@@ -1,5 +1,6 @@
 #include "app/CheckPage.h"
 
+#include "app/ControlTips.h"
 #include "app/PageBar.h"
 #include "app/PageParts.h"
 #include "drawdata/ResultData.h"
@@ -59,6 +60,7 @@ CheckPage::CheckPage(SingleList& list, QWidget* parent) : QWidget(parent), m_sin
     chainTabs({hosts.game, hosts.resultMarks, hosts.resultGrid, m_showNext, m_showAll, sortByHits,
                m_showAllAlways, m_pageBar});
     followList();
+    applyRevealRule();
 }
 
 void CheckPage::createViews(const ViewHosts& hosts) {
@@ -108,9 +110,14 @@ void CheckPage::showDraw(qint32 kaisaikai, const QString& kumi, const ScheduleDa
 }
 
 void CheckPage::applyRevealRule() {
-    const bool enabled = m_resultLoaded && !m_result->FullResult();
-    m_showNext->setEnabled(enabled);
-    m_showAll->setEnabled(enabled);
+    using ControlTips::Reveal;
+    const Reveal state = !m_resultLoaded          ? Reveal::NoResult
+                         : m_result->FullResult() ? Reveal::AllShown
+                                                  : Reveal::SomeHidden;
+    m_showNext->setEnabled(state == Reveal::SomeHidden);
+    m_showAll->setEnabled(state == Reveal::SomeHidden);
+    m_showNext->setToolTip(ControlTips::showNext(state));
+    m_showAll->setToolTip(ControlTips::showAll(state));
 }
 
 void CheckPage::showNextResult() {

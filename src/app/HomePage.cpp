@@ -1,5 +1,6 @@
 #include "app/HomePage.h"
 
+#include "app/ControlTips.h"
 #include "app/DrawTexts.h"
 #include "app/PageParts.h"
 #include "drawdata/ScheduleData.h"
@@ -116,8 +117,10 @@ void HomePage::showSchedule(const ScheduleData& schedule, DateTime now) {
     m_resultDate->setText(DrawTexts::dateForm(schedule.ResultDate));
 }
 
-void HomePage::setDownloadEnabled(int index, bool enabled) {
-    m_officialDownloads.at(static_cast<std::size_t>(index))->setEnabled(enabled);
+void HomePage::setDownloadState(int index, DownloadState state) {
+    QPushButton* download = m_officialDownloads.at(static_cast<std::size_t>(index));
+    download->setEnabled(downloadable(state));
+    download->setToolTip(ControlTips::officialDownload(index, state));
 }
 
 void HomePage::applyColourScheme() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DownloadState.h"
 #include "base/DateTime.h"
 
 #include <QWidget>
@@ -31,8 +32,8 @@ public:
     void setVersionText(const QString& version);
     // The schedule panel with the dates and the sale status at `now`; hidden without a schedule.
     void showSchedule(const ScheduleData& schedule, DateTime now);
-    // Index 0 schedule, 1 vote, 2 result.
-    void setDownloadEnabled(int index, bool enabled);
+    // Index 0 schedule, 1 vote, 2 result; the tip says what the button does, or why it is greyed.
+    void setDownloadState(int index, DownloadState state);
     // The page and its schedule panel in white.
     void applyColourScheme();
 

@@ -1,6 +1,7 @@
 #include "app/MainContent.h"
 
 #include "app/CheckPage.h"
+#include "app/ControlTips.h"
 #include "app/HomePage.h"
 #include "app/PageParts.h"
 #include "app/SinglesPage.h"
@@ -9,7 +10,9 @@
 #include "widgets/TabStrip.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QScreen>
+#include <QToolTip>
 #include <array>
 
 namespace {
@@ -30,6 +33,8 @@ MainContent::MainContent(SingleList& list, QWidget* parent)
     m_tabs->setObjectName(QStringLiteral("imgMenu"));
     m_statusBar->setObjectName(QStringLiteral("StatusBar"));
     m_tabs->placeBackground(TabBackgroundLeft, screen()->size().width());
+    m_tabs->installEventFilter(this);
+    ControlTips::apply(this);
     layoutParts();
 }
 
@@ -68,6 +73,21 @@ void MainContent::applyColourScheme() {
 void MainContent::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutParts();
+}
+
+bool MainContent::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_tabs || event->type() != QEvent::ToolTip)
+        return QWidget::eventFilter(watched, event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (int page = 0; page < TabStrip::PageCount; ++page) {
+        if (m_tabs->tabRect(page).contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), ControlTips::tab(page), m_tabs,
+                               m_tabs->tabRect(page));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    return true;
 }
 
 void MainContent::layoutParts() {

@@ -30,6 +30,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The tab strip's tips, one for each page image.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void layoutParts();

@@ -1,5 +1,6 @@
 #include "app/PageBar.h"
 
+#include "app/ControlTips.h"
 #include "app/PageParts.h"
 #include "widgets/PageTurnImage.h"
 
@@ -17,6 +18,12 @@ PageBar::PageBar(const QString& prefix, QWidget* parent) : QWidget(parent) {
     m_next = new PageTurnImage(PageTurnImage::Next, this);
     m_next->setObjectName(QStringLiteral("img") + prefix + QStringLiteral("Next"));
     m_next->move(242, 6);
+    // Set before a view binds the turners, which then switch between the two tips.
+    for (PageTurnImage* turner : {m_previous, m_next}) {
+        const bool next = turner == m_next;
+        turner->setToolTip(ControlTips::pageTurn(next, true));
+        turner->setDisabledToolTip(ControlTips::pageTurn(next, false));
+    }
     PageParts::label(this, QStringLiteral("シングル総数："), QRect(300, 5, 100, 22), QString());
     m_count = PageParts::label(this, QString(), QRect(400, 5, 120, 22),
                                QStringLiteral("lbl") + prefix + QStringLiteral("Count"));

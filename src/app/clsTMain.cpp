@@ -1,5 +1,6 @@
 #include "app/clsTMain.h"
 
+#include "app/ControlTips.h"
 #include "base/AppInfo.h"
 #include "base/Platform.h"
 #include "documents/DamagedDocument.h"
@@ -53,6 +54,7 @@ void clsTMain::Initialize(NumberBox* txtScheduleNo, QComboBox* cmbKumi, QWidget*
     m_box->setRange(0, MaxKaisaikai);
     m_spin = new SpinControl(m_box);
     m_spin->setObjectName(QStringLiteral("spnScheduleNo"));
+    ControlTips::apply(m_spin);
     m_box->setText(QStringLiteral("0"));
     m_box->setCursorPosition(1);
 
@@ -190,17 +192,26 @@ bool clsTMain::CheckScheduleFile() const {
     return m_schedule->CheckScheduleFile(m_kaisaikai, m_kumi);
 }
 
-bool clsTMain::ScheduleDownloadable() const {
-    return !CheckScheduleFile() || HandEnteredSchedule::exists(m_kaisaikai, m_kumi) ||
-           !m_schedule->DamagedFile(m_kaisaikai, m_kumi).isEmpty();
-}
-
-bool clsTMain::VoteDownloadable() const {
-    return !CheckVoteFile() || !m_vote->DamagedFile(m_kaisaikai, m_kumi).isEmpty();
-}
-
-bool clsTMain::ResultDownloadable() const {
-    return !CheckResultFile() || !m_result->DamagedFile(m_kaisaikai, m_kumi).isEmpty();
+DownloadState clsTMain::DownloadStateOf(int index) const {
+    if (m_kaisaikai <= 0)
+        return DownloadState::NoDraw;
+    if (m_noGame)
+        return DownloadState::NotHeld;
+    if (index == 0) {
+        if (!CheckScheduleFile())
+            return DownloadState::Missing;
+        if (HandEnteredSchedule::exists(m_kaisaikai, m_kumi))
+            return DownloadState::HandEntered;
+        return m_schedule->DamagedFile(m_kaisaikai, m_kumi).isEmpty() ? DownloadState::Stored
+                                                                      : DownloadState::Damaged;
+    }
+    const bool stored = index == 1 ? CheckVoteFile() : CheckResultFile();
+    if (!stored)
+        return index == 1 && !CheckScheduleFile() ? DownloadState::ScheduleFirst
+                                                  : DownloadState::Missing;
+    const QString damaged = index == 1 ? m_vote->DamagedFile(m_kaisaikai, m_kumi)
+                                       : m_result->DamagedFile(m_kaisaikai, m_kumi);
+    return damaged.isEmpty() ? DownloadState::Stored : DownloadState::Damaged;
 }
 
 void clsTMain::Reload() {

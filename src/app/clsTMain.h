@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DownloadState.h"
 #include "base/DateTime.h"
 #include "drawdata/ResultData.h"
 #include "drawdata/ScheduleData.h"
@@ -49,12 +50,9 @@ public:
 
     bool GetOldVoteFile(qint32 lngKaisaikai, DateTime SEndTime);
     bool CheckScheduleFile() const;
-    // No schedule is stored for the current draw, or one entered by hand, which a download of the
-    // official schedule replaces, or a damaged one, which the download first moves aside.
-    bool ScheduleDownloadable() const;
-    // No vote status (result) is stored for the current draw, or a damaged one.
-    bool VoteDownloadable() const;
-    bool ResultDownloadable() const;
+    // What the official download `index` (0 schedule, 1 vote, 2 result) would do for the current
+    // draw: whether its button is enabled, and its tip.
+    DownloadState DownloadStateOf(int index) const;
     bool CheckVoteFile() const;
     bool CheckResultFile() const;
     // Reads the current draw's stored documents again and announces them (after a document was

@@ -1,6 +1,7 @@
 #include "app/frmAnalysis.h"
 
 #include "analysis/AnalysisTexts.h"
+#include "app/ControlTips.h"
 #include "base/NumberFormat.h"
 #include "base/RuntimeError.h"
 #include "drawdata/MarkGrid.h"
@@ -148,6 +149,7 @@ frmAnalysis::frmAnalysis(QWidget* owner) : QWidget(owner, Qt::Window) {
     // Esc closes the window, as it closes the program's dialogs.
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
+    ControlTips::apply(this);
 }
 
 frmAnalysis::~frmAnalysis() {

@@ -264,9 +264,8 @@ void frmMain::onKaisaikaiChange(qint32 lngKaisaikai, const QString& strKumi) {
 }
 
 void frmMain::refreshDownloadButtons() {
-    m_home->setDownloadEnabled(0, m_tmain->ScheduleDownloadable());
-    m_home->setDownloadEnabled(1, m_tmain->VoteDownloadable());
-    m_home->setDownloadEnabled(2, m_tmain->ResultDownloadable());
+    for (int i = 0; i < 3; ++i)
+        m_home->setDownloadState(i, m_tmain->DownloadStateOf(i));
 }
 
 void frmMain::OfficialDownload(int index) {

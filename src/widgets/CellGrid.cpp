@@ -279,8 +279,11 @@ bool CellGrid::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QPoint hit = cellAt(help->pos());
-        if (hit.x() > 0 && !cell(hit.x(), hit.y()).toolTip.isEmpty())
-            QToolTip::showText(help->globalPos(), cell(hit.x(), hit.y()).toolTip, this);
+        const QString cellTip = hit.x() > 0 ? cell(hit.x(), hit.y()).toolTip : QString();
+        // A cell without a tip of its own shows the grid's.
+        const QString tip = cellTip.isEmpty() ? toolTip() : cellTip;
+        if (!tip.isEmpty())
+            QToolTip::showText(help->globalPos(), tip, this);
         else
             QToolTip::hideText();
         return true;

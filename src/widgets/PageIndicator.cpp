@@ -3,6 +3,7 @@
 void PageIndicator::Turner::bind(PageTurnImage* turnImage, PageTurnImage::Direction direction) {
     image = turnImage;
     enabled = turnImage->pixmap();
+    enabledTip = turnImage->toolTip();
     disabled = PageTurnImage::picture(direction, false);
 }
 
@@ -11,6 +12,7 @@ void PageIndicator::Turner::show(bool canTurn) const {
         return;
     image->setPixmap(canTurn ? enabled : disabled);
     image->setCursor(canTurn ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    image->setToolTip(canTurn ? enabledTip : image->disabledToolTip());
 }
 
 void PageIndicator::setPrevious(PageTurnImage* image) {

@@ -8,7 +8,8 @@
 
 // The page label "2／5" and the previous and next images of a paged view. While there is a page
 // to turn to, an image shows the picture it had when it was bound and the hand pointer; otherwise
-// its disabled picture (the program's own disabled arrow unless a view gives another one).
+// its disabled picture (the program's own disabled arrow unless a view gives another one). The tool
+// tip follows likewise: the one it had when bound, or its disabled tip.
 class PageIndicator {
 public:
     void setPageLabel(QLabel* label) { m_pageLabel = label; }
@@ -25,6 +26,7 @@ private:
         QPointer<PageTurnImage> image;
         QPixmap enabled;
         QPixmap disabled;
+        QString enabledTip;
         void bind(PageTurnImage* turnImage, PageTurnImage::Direction direction);
         void show(bool canTurn) const;
     };

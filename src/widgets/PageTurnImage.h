@@ -20,10 +20,17 @@ public:
     // The same drawn at the application's pixel ratio.
     static QPixmap picture(Direction direction, bool enabled);
 
+    // The tip shown while there is no page to turn to; the widget's own tool tip is the other.
+    void setDisabledToolTip(const QString& text) { m_disabledToolTip = text; }
+    const QString& disabledToolTip() const { return m_disabledToolTip; }
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QString m_disabledToolTip;
 };

@@ -28,6 +28,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -109,6 +110,7 @@ private Q_SLOTS:
     void longListShowsItsProgress();
     void newListEmptiesThePage();
     void analysisWindowFollowsTheEvening();
+    void greyedButtonsSayWhy();
 };
 
 void tst_CheckPage::anEveningOfADraw() {
@@ -322,6 +324,54 @@ void tst_CheckPage::analysisWindowFollowsTheEvening() {
     f.clickMark(1, 0);
     QTRY_VERIFY(!analysis->isComputing() && shown()->whatIf.rows.size() == 8);
     QCOMPARE(shown()->whatIf.rows.front().match, 1);
+}
+
+// A greyed download or reveal button says why in its tip, and says what it does once it works.
+void tst_CheckPage::greyedButtonsSayWhy() {
+    Fixture f;
+    const auto download = [&f](int i) {
+        return f.widget<QPushButton>(QStringLiteral("cmdOfficialDownload_%1").arg(i));
+    };
+    const QString stored = QStringLiteral("保存済み");
+    const QString downloads = QStringLiteral("ダウンロードします");
+
+    // Draw 1234 with its schedule and votes stored, but no result yet.
+    for (int i : {0, 1}) {
+        QVERIFY(!download(i)->isEnabled());
+        QVERIFY2(download(i)->toolTip().contains(stored), qPrintable(download(i)->toolTip()));
+    }
+    QVERIFY(download(2)->isEnabled());
+    QVERIFY2(download(2)->toolTip().contains(downloads), qPrintable(download(2)->toolTip()));
+    f.window->ShowPage(2);
+    QVERIFY(!f.next()->isEnabled());
+    const QString noResult = f.next()->toolTip();
+    QVERIFY2(noResult.contains(QStringLiteral("くじ結果がまだありません")), qPrintable(noResult));
+    QCOMPARE(f.all()->toolTip(), noResult);
+
+    // The result comes: hidden results to reveal, then all of them shown.
+    f.window->OfficialDownload(2);
+    QVERIFY(download(2)->toolTip().contains(stored));
+    f.window->ShowPage(2);
+    QVERIFY(f.next()->isEnabled());
+    QVERIFY(f.next()->toolTip() != noResult);
+    QVERIFY(f.next()->toolTip() != f.all()->toolTip());
+    QTest::mouseClick(f.all(), Qt::LeftButton);
+    QVERIFY(!f.next()->isEnabled());
+    QVERIFY2(f.next()->toolTip().contains(QStringLiteral("すべて表示")),
+             qPrintable(f.next()->toolTip()));
+
+    // Another draw with nothing stored: the votes wait for its schedule; an empty box has no draw.
+    f.window->currentDraw()->SetKaisaikai(1235);
+    QVERIFY(download(1)->isEnabled());
+    QVERIFY2(download(1)->toolTip().contains(QStringLiteral("先に開催情報")),
+             qPrintable(download(1)->toolTip()));
+    QVERIFY(download(0)->toolTip().contains(downloads));
+    f.widget<QLineEdit>(QStringLiteral("txtScheduleNo"))->clear();
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(download(i)->isEnabled());
+        QVERIFY2(download(i)->toolTip().contains(QStringLiteral("開催回を入力")),
+                 qPrintable(download(i)->toolTip()));
+    }
 }
 
 KELVOR_TEST_MAIN(tst_CheckPage)
