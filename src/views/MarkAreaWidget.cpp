@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "drawdata/MarkGrid.h"
+#include "widgets/FocusFrame.h"
 #include "widgets/JapaneseFonts.h"
 
 #include <QFontMetricsF>
@@ -15,7 +16,6 @@ namespace {
 const QColor TintedColumn(253, 214, 201);
 const QColor PlainColumn(255, 255, 255);
 const QColor LineColour(155, 205, 20);
-const QColor FocusColour(0, 0, 0);
 
 } // namespace
 
@@ -138,12 +138,8 @@ void MarkAreaWidget::paintEvent(QPaintEvent* event) {
         }
     }
 
-    if (hasFocus()) {
-        QPen pen(FocusColour, 1, Qt::DotLine);
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(MarkAreaLayout::focusRect(m_focusColumn, m_focusMatch).adjusted(0, 0, -1, -1));
-    }
+    if (hasFocus())
+        FocusFrame::draw(p, MarkAreaLayout::focusRect(m_focusColumn, m_focusMatch), palette());
 }
 
 void MarkAreaWidget::mousePressEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 #include "widgets/CellGrid.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
@@ -110,13 +111,41 @@ void clsTMultiResult::onCellClicked(int column, int row, Qt::MouseButton button)
     }
 }
 
+bool clsTMultiResult::popupAtCurrentCell() {
+    if (!m_popup)
+        return false;
+    if (m_popup->isVisible())
+        return true;
+    QPoint current = m_grid->currentCell();
+    if (current.y() < FirstMatchRow)
+        current = QPoint(1, FirstMatchRow);
+    // The same as a right click on the cell, with the menu under the cell instead of at the
+    // mouse pointer, which may be anywhere.
+    m_clickedMark = ResultMarkEdit::markOfColumn(current.x());
+    m_clickedMatch = matchOfRow(current.y());
+    m_grid->setCurrentCell(current.x(), current.y());
+    m_popup->popup(m_grid->mapToGlobal(m_grid->cellRect(current.x(), current.y()).bottomLeft()));
+    return true;
+}
+
 bool clsTMultiResult::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_grid && event->type() == QEvent::KeyPress)
-        return onKey(static_cast<QKeyEvent*>(event)->key());
+    if (watched == m_grid) {
+        if (event->type() == QEvent::KeyPress)
+            return onKey(*static_cast<QKeyEvent*>(event));
+        // The menu key as the window system reports it.
+        if (event->type() == QEvent::ContextMenu &&
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+            return popupAtCurrentCell();
+    }
     return QObject::eventFilter(watched, event);
 }
 
-bool clsTMultiResult::onKey(int key) {
+bool clsTMultiResult::onKey(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event.modifiers() & Qt::ShiftModifier))
+        return popupAtCurrentCell();
+    if (m_grid->enterByArrow(key, 1, FirstMatchRow))
+        return true;
     QPoint current = m_grid->currentCell();
     if (current.x() == 0)
         current = QPoint(1, FirstMatchRow);

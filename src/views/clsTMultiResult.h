@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class CellGrid;
+class QKeyEvent;
 class QMenu;
 
 // Flags per mark and match that are not zero ([mark][match index]).
@@ -17,8 +18,9 @@ using ResultMarkVisible = MarkGrid<bool>;
 // The result-mark table of the check page: one row per match with the marks 1, 0 and 2, showing
 // which marks count as the match's result ("◎" official, "○" set by the user, "－" cancelled).
 // A left click marks an empty cell or clears the match, a right click offers "中止" through
-// the window's pop-up menu; the arrow keys move between the cells, 1 / 0 / 2 set the match's
-// result and Delete clears it. Every change is announced once by Change.
+// the window's pop-up menu, as do the menu key and Shift+F10 for the current cell; the arrow keys
+// move between the cells, 1 / 0 / 2 set the match's result and Delete clears it. Every change is
+// announced once by Change.
 class clsTMultiResult : public QObject {
     Q_OBJECT
 
@@ -51,7 +53,9 @@ protected:
 
 private:
     void onCellClicked(int column, int row, Qt::MouseButton button);
-    bool onKey(int key);
+    bool onKey(const QKeyEvent& event);
+    // The pop-up menu for the current cell (the first match's when there is none), under it.
+    bool popupAtCurrentCell();
     // Writes the symbols, then announces the table when it differs from the one announced last.
     void redraw(bool click);
     void apply(const ResultMarks& marks, bool click);

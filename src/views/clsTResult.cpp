@@ -237,6 +237,8 @@ bool clsTResult::eventFilter(QObject* watched, QEvent* event) {
 
 bool clsTResult::onGridKey(int key) {
     CellGrid* grid = m_grid->grid();
+    if (grid->enterByArrow(key, 1, 2))
+        return true;
     QPoint current = grid->currentCell();
     if (current.x() == 0)
         current = QPoint(1, 2);

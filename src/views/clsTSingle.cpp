@@ -151,11 +151,17 @@ void clsTSingle::onNoClick(int Index) {
     drawNumber(Index);
 }
 
-void clsTSingle::onMouseDown(int Index, int Mark, int Game, Qt::MouseButton) {
+void clsTSingle::onMouseDown(int Index, int Mark, int Game, Qt::MouseButton Button) {
     guarded(QStringLiteral("MouseDown"), [&] {
         const qint64 position = qint64(m_page) * PageSize + Index;
         if (position >= SingleCount()) {
-            Add();
+            // A click there adds a blank single; a typed mark (no button) is kept on it, so
+            // that typing on in the same place does not add one blank single after another.
+            SingleCodec::Marks marks{};
+            if (Button == Qt::NoButton)
+                marks[std::size_t(Game)] = quint8(Mark);
+            appendSingle(SingleCodec::encode(marks), marks);
+            m_draw->area()->setFocusCell(int((SingleCount() - 1) % PageSize), Game);
             return;
         }
         if (m_editLock) {

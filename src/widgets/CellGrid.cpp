@@ -1,6 +1,7 @@
 #include "widgets/CellGrid.h"
 
 #include "base/RuntimeError.h"
+#include "widgets/FocusFrame.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -158,6 +159,15 @@ void CellGrid::setCurrentCell(int column, int row) {
     update();
 }
 
+bool CellGrid::enterByArrow(int key, int column, int row) {
+    const bool arrow =
+        key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    if (!arrow || m_current.x() != 0)
+        return false;
+    setCurrentCell(column, row);
+    return true;
+}
+
 QPoint CellGrid::cellAt(const QPoint& pos) const {
     if (pos.x() < 0 || pos.y() < 0)
         return QPoint(0, 0);
@@ -230,11 +240,12 @@ void CellGrid::paintEvent(QPaintEvent* event) {
     const QSize all = sizeHint() - QSize(1, 1);
     painter.drawLine(0, 0, all.width(), 0);
     painter.drawLine(0, 0, 0, all.height());
-    if (hasFocus() && m_current.x() > 0) {
-        QPen frame(palette().color(QPalette::Highlight), 2);
-        painter.setPen(frame);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(cellRect(m_current.x(), m_current.y()).adjusted(1, 1, -1, -1));
+    if (hasFocus()) {
+        // Before a cell is chosen the whole grid is framed, so a grid reached by Tab shows at
+        // once where the keys go.
+        const QRect framed = m_current.x() > 0 ? cellRect(m_current.x(), m_current.y())
+                                               : QRect(QPoint(0, 0), all + QSize(1, 1));
+        FocusFrame::draw(painter, framed, palette());
     }
 }
 

@@ -64,9 +64,13 @@ public:
     QPoint cellAt(const QPoint& pos) const;
     QRect cellRect(int column, int row) const;
 
-    // The cell that the keyboard works on, framed while the grid has the focus; {0, 0} for none.
+    // The cell that the keyboard works on, framed while the grid has the focus; {0, 0} for none
+    // (the grid then frames itself while it has the focus).
     void setCurrentCell(int column, int row);
     QPoint currentCell() const { return m_current; }
+    // An arrow key on a grid without a current cell makes (column, row) current rather than
+    // moving away from it, so that the first Down lands on the first row; returns whether it did.
+    bool enterByArrow(int key, int column, int row);
 
     QSize sizeHint() const override;
 

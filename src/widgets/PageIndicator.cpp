@@ -11,7 +11,7 @@ void PageIndicator::Turner::show(bool canTurn) const {
     if (!image)
         return;
     image->setPixmap(canTurn ? enabled : disabled);
-    image->setCursor(canTurn ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    image->setCanTurn(canTurn);
     image->setToolTip(canTurn ? enabledTip : image->disabledToolTip());
 }
 

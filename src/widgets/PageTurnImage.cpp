@@ -1,8 +1,10 @@
 #include "widgets/PageTurnImage.h"
 
+#include "widgets/FocusFrame.h"
 #include "widgets/PaintedIconEngine.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -51,7 +53,15 @@ private:
 PageTurnImage::PageTurnImage(Direction direction, QWidget* parent) : QLabel(parent) {
     setPixmap(picture(direction, true));
     setFixedSize(PictureSize);
-    setCursor(Qt::PointingHandCursor);
+    setCanTurn(true);
+}
+
+void PageTurnImage::setCanTurn(bool canTurn) {
+    m_canTurn = canTurn;
+    setCursor(canTurn ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // An arrow with nowhere to go is no Tab stop; one that has the focus keeps it until Tab.
+    setFocusPolicy(canTurn ? Qt::TabFocus : Qt::NoFocus);
+    update();
 }
 
 QIcon PageTurnImage::pictureIcon(Direction direction, bool enabled) {
@@ -70,4 +80,23 @@ void PageTurnImage::mousePressEvent(QMouseEvent* event) {
 
 void PageTurnImage::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
+}
+
+void PageTurnImage::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (m_canTurn)
+        Q_EMIT clicked();
+    event->accept();
+}
+
+void PageTurnImage::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    FocusFrame::draw(p, rect(), palette());
 }

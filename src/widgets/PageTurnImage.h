@@ -5,7 +5,8 @@
 
 // A clickable picture of a page-turn arrow. The pictures are the program's own, drawn at the
 // screen's pixel ratio; a view may give it other pictures and switch between its enabled and
-// disabled ones. The second press of a double click counts as a click of its own.
+// disabled ones. The second press of a double click counts as a click of its own. While there is
+// a page to turn to it is a Tab stop, framed with the focus, and Space or Return turns the page.
 class PageTurnImage : public QLabel {
     Q_OBJECT
 
@@ -23,6 +24,9 @@ public:
     // The tip shown while there is no page to turn to; the widget's own tool tip is the other.
     void setDisabledToolTip(const QString& text) { m_disabledToolTip = text; }
     const QString& disabledToolTip() const { return m_disabledToolTip; }
+    // Whether there is a page to turn to: the hand pointer, a Tab stop and the keys, or none.
+    void setCanTurn(bool canTurn);
+    bool canTurn() const { return m_canTurn; }
 
 Q_SIGNALS:
     void clicked();
@@ -30,7 +34,10 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_disabledToolTip;
+    bool m_canTurn = true;
 };

@@ -1,7 +1,9 @@
 #include "widgets/TabStrip.h"
 
 #include "base/RuntimeError.h"
+#include "widgets/FocusFrame.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -80,6 +82,7 @@ void drawCheck(QPainter& p, const QRectF& r) {
 TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QString TabStrip::pageName(int page) {
@@ -105,6 +108,12 @@ void TabStrip::setCurrent(int page) {
     if (page < 0 || page >= PageCount)
         throw RuntimeError::subscriptOutOfRange();
     m_current = page;
+    m_focusTab = page;
+    update();
+}
+
+void TabStrip::setFocusTab(int page) {
+    m_focusTab = std::clamp(page, 0, PageCount - 1);
     update();
 }
 
@@ -164,6 +173,8 @@ void TabStrip::paintEvent(QPaintEvent*) {
                      tabPicture(page, page == m_current, devicePixelRatioF()));
     p.setPen(QColor(200, 200, 200));
     p.drawLine(width() - 1, 0, width() - 1, height());
+    if (hasFocus())
+        FocusFrame::draw(p, tabRect(m_focusTab).adjusted(2, 2, -2, -2), palette());
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event) {
@@ -175,4 +186,37 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
+}
+
+void TabStrip::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        setFocusTab(m_focusTab - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        setFocusTab(m_focusTab + 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Q_EMIT tabClicked(m_focusTab);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TabStrip::focusInEvent(QFocusEvent* event) {
+    m_focusTab = m_current;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void TabStrip::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }

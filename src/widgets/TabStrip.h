@@ -4,7 +4,8 @@
 #include <array>
 
 // The vertical page strip at the left of the window: three clickable images (home, singles,
-// check), the current one drawn highlighted.
+// check), the current one drawn highlighted. Reached by Tab it frames one image, which the arrow
+// keys move and Return or Space chooses as a click does.
 class TabStrip : public QWidget {
     Q_OBJECT
 
@@ -15,6 +16,8 @@ public:
 
     void setCurrent(int page);
     int current() const { return m_current; }
+    // The image framed while the strip has the keyboard focus.
+    int focusTab() const { return m_focusTab; }
     // The page image's area, for clicks in tests.
     QRect tabRect(int page) const;
     // "ホーム", "シングル", "チェック".
@@ -41,8 +44,14 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void setFocusTab(int page);
+
     int m_current = 0;
+    int m_focusTab = 0;
     QWidget* m_background = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "singles/SingleCodec.h"
 #include "singles/SingleList.h"
 #include "support/FakePlatform.h"
+#include "support/FocusProbe.h"
 #include "support/ObjectLookup.h"
 #include "support/OfficialSite.h"
 #include "support/RecordingConnectionWindow.h"
@@ -26,6 +27,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCursor>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +106,8 @@ class tst_CheckPage : public QObject {
 private Q_SLOTS:
     void anEveningOfADraw();
     void popupCancelsAMatch();
+    void popupKeysCancelTheFocusedMatch_data();
+    void popupKeysCancelTheFocusedMatch();
     void alwaysShowAllRevealsAtOnce();
     void sortByHitsAndItsRefusal();
     void countsPanelComesBackFromTheVotes();
@@ -198,6 +202,41 @@ void tst_CheckPage::popupCancelsAMatch() {
         QCOMPARE(f.marks()->cell(column, 6).caption, QStringLiteral("－"));
     QCOMPARE(f.cells()->cell(1, 6).backColor, QColor(255, 255, 0));
     QCOMPARE(f.page()->resultCheck().Marks()[0][4], quint8(3));
+    QVERIFY(QFile::exists(f.tempFile()));
+}
+
+void tst_CheckPage::popupKeysCancelTheFocusedMatch_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("menu key") << int(Qt::Key_Menu) << Qt::KeyboardModifiers();
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+}
+
+void tst_CheckPage::popupKeysCancelTheFocusedMatch() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    Fixture f;
+    f.window->setSingleList({single("000000000")});
+    f.window->ShowPage(2);
+    QVERIFY(FocusProbe::reachedByTab(f.marks()));
+    // Match 4, mark 0; the mouse pointer is elsewhere.
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(f.marks(), Qt::Key_Down);
+    QTest::keyClick(f.marks(), Qt::Key_Right);
+    QCursor::setPos(f.window->mapToGlobal(QPoint(5, 5)));
+    QTest::keyClick(f.marks(), Qt::Key(key), modifiers);
+    QMenu* popup = f.page()->resultMarkPopup();
+    QTRY_VERIFY(popup->isVisible());
+    QCOMPARE(popup->pos(), f.marks()->mapToGlobal(f.marks()->cellRect(2, 5).bottomLeft()));
+    // A second press while it is open opens no second menu.
+    QTest::keyClick(f.marks(), Qt::Key(key), modifiers);
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+    for (int column = 1; column <= 3; ++column)
+        QCOMPARE(f.marks()->cell(column, 5).caption, QStringLiteral("－"));
+    QCOMPARE(f.page()->resultCheck().Marks()[0][3], quint8(3));
+    QCOMPARE(f.cells()->cell(1, 5).backColor, QColor(255, 255, 0));
     QVERIFY(QFile::exists(f.tempFile()));
 }
 

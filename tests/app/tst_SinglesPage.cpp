@@ -4,6 +4,7 @@
 #include "drawdata/clsXmlVote.h"
 #include "singles/MarkAreaLayout.h"
 #include "singles/SingleCodec.h"
+#include "support/FocusProbe.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 #include "views/MarkAreaWidget.h"
@@ -151,6 +152,8 @@ private Q_SLOTS:
     void markChangeAfterTheListShrankIsIgnored();
     void countLabelGroupsThousands();
     void keyboardWorksTheSingles();
+    void typedMarkOnAnEmptyColumnAddsOneSingle();
+    void keyboardReachesTheAreaAndThePageTurners();
     void editMenuSelectsAllAndNone();
     void addByMarksGoesThroughTheDialog();
     void countsPanelFollowsThePercentToggle();
@@ -390,6 +393,62 @@ void tst_SinglesPage::keyboardWorksTheSingles() {
     QTest::keyClick(area, Qt::Key_Right);
     QTest::keyClick(area, Qt::Key_1);
     QCOMPARE(f.window->singles().size(), std::size_t(13));
+}
+
+void tst_SinglesPage::typedMarkOnAnEmptyColumnAddsOneSingle() {
+    SinglesPageFixture f;
+    QVERIFY(f.startOnSingles(numbered(12)));
+    MarkAreaWidget* area = f.area();
+    QTest::keyClick(area, Qt::Key_End);
+    // Page 2 holds singles 11 and 12; the frame on its sixth column, match 5.
+    area->setFocusCell(5, 4);
+    QTest::keyClick(area, Qt::Key_2);
+    SingleCodec::Marks typed{};
+    typed[4] = 2;
+    QCOMPARE(f.window->singles().size(), std::size_t(13));
+    QCOMPARE(f.window->singles().back(), SingleCodec::encode(typed));
+    QCOMPARE(area->focusColumn(), 2);
+    QCOMPARE(area->focusMatch(), 4);
+    QCOMPARE(area->number(2), 13);
+    QCOMPARE(area->columnMarks(2)[4], 2);
+    QCOMPARE(f.window->singleFrame(), f.recounted());
+    // Typing on works on the new single.
+    QTest::keyClick(area, Qt::Key_1);
+    QCOMPARE(f.window->singles().size(), std::size_t(13));
+    typed[4] = 1;
+    QCOMPARE(f.window->singles().back(), SingleCodec::encode(typed));
+    QCOMPARE(f.window->singleFrame(), f.recounted());
+    // A click on an empty column still adds a blank single, as it always did.
+    f.clickCell(7, 2, 0);
+    QCOMPARE(f.window->singles().size(), std::size_t(14));
+    QCOMPARE(f.window->singles().back(), 0);
+    QCOMPARE(area->focusColumn(), 3);
+}
+
+void tst_SinglesPage::keyboardReachesTheAreaAndThePageTurners() {
+    SinglesPageFixture f;
+    QVERIFY(f.startOnSingles(numbered(25)));
+    QVERIFY(FocusProbe::reachedByTab(f.area()));
+    const auto [without, with] = FocusProbe::withoutAndWithFocus(f.area());
+    QVERIFY(with != without);
+    // Read-only grids are no stops; an arrow with no page to turn to is none either.
+    QVERIFY(!FocusProbe::reachedByTab(f.summary()));
+    QVERIFY(!FocusProbe::reachedByTab(f.matches()));
+    QVERIFY(!FocusProbe::reachedByTab(f.previous()));
+    QVERIFY(FocusProbe::reachedByTab(f.next()));
+    const auto [plain, framed] = FocusProbe::withoutAndWithFocus(f.next());
+    QVERIFY(framed != plain);
+    QTest::keyClick(f.next(), Qt::Key_Space);
+    QCOMPARE(f.pageText(), QStringLiteral("2／3"));
+    QTest::keyClick(f.next(), Qt::Key_Return);
+    QCOMPARE(f.pageText(), QStringLiteral("3／3"));
+    QTest::keyClick(f.next(), Qt::Key_Space);
+    QCOMPARE(f.pageText(), QStringLiteral("3／3"));
+    QVERIFY(f.next()->hasFocus());
+    QVERIFY(showsDisabled(f.next(), PageTurnImage::Next));
+    QVERIFY(FocusProbe::reachedByTab(f.previous()));
+    QTest::keyClick(f.previous(), Qt::Key_Space);
+    QCOMPARE(f.pageText(), QStringLiteral("2／3"));
 }
 
 void tst_SinglesPage::editMenuSelectsAllAndNone() {

@@ -4,6 +4,7 @@
 #include "results/GamePanelTexts.h"
 #include "results/ResultMarkEdit.h"
 #include "support/FakePlatform.h"
+#include "support/FocusProbe.h"
 #include "support/TestMain.h"
 #include "views/clsTCount.h"
 #include "views/clsTGame.h"
@@ -97,6 +98,8 @@ private Q_SLOTS:
     void resultMarkTableAnnouncesRealChangesOnly();
     void popupCancelsTheClickedMatch();
     void keysSetAndClearResults();
+    void gridsShowTheFocusAtOnceAndStartAtTheFirstRow_data();
+    void gridsShowTheFocusAtOnceAndStartAtTheFirstRow();
     void confirmedTableOfTheWorkedExample();
     void confirmedTableWithoutFiguresIsEmpty();
     void barsShareTheirWidthInProportion_data();
@@ -218,6 +221,7 @@ void tst_CheckPageViews::keysSetAndClearResults() {
     host.show();
     table.grid()->setFocus();
     QSignalSpy changes(&table, &clsTMultiResult::Change);
+    QTest::keyClick(table.grid(), Qt::Key_Down); // match 1
     QTest::keyClick(table.grid(), Qt::Key_Down);
     QTest::keyClick(table.grid(), Qt::Key_Down); // match 3
     QTest::keyClick(table.grid(), Qt::Key_2);
@@ -237,6 +241,31 @@ void tst_CheckPageViews::keysSetAndClearResults() {
     for (int i = 0; i < 12; ++i)
         QTest::keyClick(table.grid(), Qt::Key_Down);
     QCOMPARE(table.grid()->currentCell().y(), 10);
+}
+
+void tst_CheckPageViews::gridsShowTheFocusAtOnceAndStartAtTheFirstRow_data() {
+    QTest::addColumn<bool>("resultMarks");
+    QTest::newRow("result grid") << false;
+    QTest::newRow("result-mark table") << true;
+}
+
+void tst_CheckPageViews::gridsShowTheFocusAtOnceAndStartAtTheFirstRow() {
+    QFETCH(bool, resultMarks);
+    CheckViews v;
+    v.view.SetSingle(3, std::vector<qint32>{0, 1, 2});
+    CellGrid* grid = resultMarks ? v.view.multiResult()->grid() : v.cells();
+    QVERIFY(FocusProbe::reachedByTab(grid));
+    QCOMPARE(grid->currentCell(), QPoint(0, 0));
+    const auto [without, with] = FocusProbe::withoutAndWithFocus(grid);
+    QVERIFY2(with != without, "no focus frame before a key is pressed");
+
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->currentCell(), QPoint(1, 2)); // the first match, not the second
+    QVERIFY(grid->grab().toImage() != with);
+    QTest::keyClick(grid, Qt::Key_Up);
+    QCOMPARE(grid->currentCell(), QPoint(1, 2));
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->currentCell(), QPoint(1, 3));
 }
 
 void tst_CheckPageViews::confirmedTableOfTheWorkedExample() {

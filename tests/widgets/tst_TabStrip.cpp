@@ -1,4 +1,5 @@
 #include "base/RuntimeError.h"
+#include "support/FocusProbe.h"
 #include "support/TestMain.h"
 #include "widgets/StatusBar.h"
 #include "widgets/TabStrip.h"
@@ -14,6 +15,7 @@ private Q_SLOTS:
     void clicksReportThePage_data();
     void clicksReportThePage();
     void currentPageIsHighlighted();
+    void keysMoveTheFrameAndChooseAPage();
     void statusBarKeepsItsText();
     void picturesAreDrawnAtTheDevicePixelRatio();
     void stripPaintsAtItsScreensRatio();
@@ -63,6 +65,38 @@ void tst_TabStrip::currentPageIsHighlighted() {
     QVERIFY(image.pixelColor(strip.tabRect(0).topLeft() + QPoint(2, 2)) == QColor(Qt::white));
     QVERIFY_THROWS_EXCEPTION(RuntimeError, strip.setCurrent(3));
     QCOMPARE(TabStrip::pageName(1), QStringLiteral("シングル"));
+}
+
+void tst_TabStrip::keysMoveTheFrameAndChooseAPage() {
+    QWidget window;
+    auto* before = new QWidget(&window);
+    before->setFocusPolicy(Qt::StrongFocus);
+    auto* strip = new TabStrip(&window);
+    strip->setGeometry(QRect(QPoint(0, 0), strip->sizeHint()));
+    strip->setCurrent(1);
+    QSignalSpy chosen(strip, &TabStrip::tabClicked);
+    QVERIFY(FocusProbe::reachedByTab(strip));
+    const auto [without, with] = FocusProbe::withoutAndWithFocus(strip);
+    QVERIFY(with != without);
+    QCOMPARE(strip->focusTab(), 1);
+
+    QTest::keyClick(strip, Qt::Key_Down);
+    QTest::keyClick(strip, Qt::Key_Right); // stays on the last image
+    QCOMPARE(strip->focusTab(), 2);
+    QCOMPARE(chosen.count(), 0);
+    QVERIFY(strip->grab().toImage() != with);
+    QTest::keyClick(strip, Qt::Key_Return);
+    QTest::keyClick(strip, Qt::Key_Up);
+    QTest::keyClick(strip, Qt::Key_Left);
+    QTest::keyClick(strip, Qt::Key_Up);
+    QTest::keyClick(strip, Qt::Key_Space);
+    QCOMPARE(chosen.count(), 2);
+    QCOMPARE(chosen.at(0).at(0).toInt(), 2);
+    QCOMPARE(chosen.at(1).at(0).toInt(), 0);
+    // The page shown is the caller's to change; the frame follows it.
+    QCOMPARE(strip->current(), 1);
+    strip->setCurrent(2);
+    QCOMPARE(strip->focusTab(), 2);
 }
 
 void tst_TabStrip::statusBarKeepsItsText() {
