@@ -38,6 +38,16 @@ MainContent::MainContent(SingleList& list, QWidget* parent)
     layoutParts();
 }
 
+int MainContent::controlsWidth() const {
+    int width = 0;
+    for (const QWidget* page : {static_cast<QWidget*>(m_home), static_cast<QWidget*>(m_singlesPage),
+                                static_cast<QWidget*>(m_checkPage)})
+        for (const QWidget* w : page->findChildren<QWidget*>())
+            if (!w->isWindow() && w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+                width = std::max(width, w->mapTo(this, QPoint(w->width(), 0)).x());
+    return width;
+}
+
 void MainContent::showOnly(int page) {
     m_tabs->setCurrent(page);
     const std::array<QWidget*, 3> pages = {m_home, m_singlesPage, m_checkPage};

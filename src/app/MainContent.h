@@ -23,6 +23,8 @@ public:
     CheckPage* checkPage() const { return m_checkPage; }
     StatusBar* statusBar() const { return m_statusBar; }
 
+    // How wide the panel must be for every control on its pages to show whole.
+    int controlsWidth() const;
     // Page 0 home, 1 singles, 2 check: the tab marked and that page alone shown.
     void showOnly(int page);
     // White behind the tabs, each page in its own scheme.

@@ -13,9 +13,19 @@ QRect place(QSize screenPixels, QRect workArea, QSize content, QSize frame) {
     const int height = screenPixels.height() < SmallScreenHeight
                            ? workArea.height()
                            : content.height() + frame.height();
-    const int left = workArea.left() + (workArea.width() - width) / 2;
-    const int top = workArea.top() + (workArea.height() - height) / 2;
-    return QRect(left, top, width, height);
+    return centred(QSize(width, height), workArea);
+}
+
+QRect centred(QSize size, QRect area) {
+    return QRect(area.left() + (area.width() - size.width()) / 2,
+                 area.top() + (area.height() - size.height()) / 2, size.width(), size.height());
+}
+
+int contentWidth(int areaWidth, int barWidth, int minimumWidth, int controlsWidth) {
+    const int besideBar = areaWidth - barWidth;
+    if (areaWidth < minimumWidth || besideBar >= minimumWidth || besideBar < controlsWidth)
+        return minimumWidth;
+    return besideBar;
 }
 
 QRect beside(QRect owner, QSize size, QRect workArea) {

@@ -18,6 +18,14 @@ inline constexpr int SmallScreenHeight = 768;
 // screen; centred in the work area with the halves truncated toward zero.
 QRect place(QSize screenPixels, QRect workArea, QSize content, QSize frame);
 
+// A rectangle of `size` centred in `area`, the halves truncated toward zero.
+QRect centred(QSize size, QRect area);
+
+// The content panel's minimum width in a scroll area `areaWidth` wide, of which a vertical scroll
+// bar takes `barWidth` (0 when the height fits): the full `minimumWidth`, except where the area is
+// that wide and only the bar leaves less, as long as `controlsWidth` (the panel's controls) fits.
+int contentWidth(int areaWidth, int barWidth, int minimumWidth, int controlsWidth);
+
 // A second window of `size` beside the owner's frame: on its right where the work area has room,
 // else on its left, else over the owner at the work area's right edge; never outside the work
 // area, top aligned with the owner's where it can be.

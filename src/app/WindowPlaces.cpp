@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace WindowPlaces {
 
@@ -64,12 +65,30 @@ bool fits(QRect frame, const QList<QRect>& workAreas) {
                        [&](const QRect& area) { return area.contains(frame); });
 }
 
-bool restore(QWidget* window, const QString& name) {
+namespace {
+
+// The named place, when it still fits a screen.
+std::optional<Place> fittingPlace(const QString& name) {
     const QMap<QString, Place> places = load();
     const auto found = places.find(name);
     if (found == places.end() ||
         !fits(QRect(found->geometry.topLeft(), found->geometry.size() + found->border),
               workAreas()))
+        return std::nullopt;
+    return *found;
+}
+
+} // namespace
+
+QRect remembered(const QString& name) {
+    const std::optional<Place> place = fittingPlace(name);
+    return place ? QRect(place->geometry.topLeft(), place->geometry.size() + place->border)
+                 : QRect();
+}
+
+bool restore(QWidget* window, const QString& name) {
+    const std::optional<Place> found = fittingPlace(name);
+    if (!found)
         return false;
     // For a window, the position is that of its frame.
     window->move(found->geometry.topLeft());

@@ -17,6 +17,10 @@ namespace WindowPlaces {
 // of the screens it is given.
 bool fits(QRect frame, const QList<QRect>& workAreas);
 
+// The frame of the named window where it was left, when that place still fits a screen; a null
+// rectangle otherwise.
+QRect remembered(const QString& name);
+
 // Puts the window where it was left, when that place still fits a screen. False (and the window
 // untouched) when there is no such place.
 bool restore(QWidget* window, const QString& name);

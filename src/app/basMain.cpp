@@ -66,6 +66,7 @@ std::unique_ptr<frmMain> Main() {
     totoObject() = std::make_unique<clsToto>();
 
     frmLoad splash;
+    splash.centre();
     splash.show();
     splash.repaint();
     Platform::current().processEvents();

@@ -1,10 +1,14 @@
 #include "app/frmLoad.h"
 
 #include "app/ProgramLogo.h"
+#include "app/WindowGeometry.h"
+#include "app/WindowPlaces.h"
 #include "base/AppInfo.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 frmLoad::frmLoad(QWidget* parent)
@@ -37,4 +41,15 @@ frmLoad::frmLoad(QWidget* parent)
     layout->addSpacing(16);
     layout->addLayout(texts);
     setFixedSize(420, 180);
+}
+
+// The main window opens where it was left, else centred on the primary screen, the screen a new
+// window of the desktop opens on: the splash stands in the middle of that screen, where the user
+// looks for the program.
+void frmLoad::centre() {
+    const QRect left = WindowPlaces::remembered(QStringLiteral("main"));
+    const QScreen* screen = left.isNull() ? nullptr : QGuiApplication::screenAt(left.center());
+    if (screen == nullptr)
+        screen = QGuiApplication::primaryScreen();
+    move(WindowGeometry::centred(size(), screen->availableGeometry()).topLeft());
 }

@@ -13,6 +13,8 @@ public:
     explicit frmLoad(QWidget* parent = nullptr);
 
     QLabel* lblCopyright() const { return m_copyright; }
+    // Centres the window on the screen where the main window will appear.
+    void centre();
 
 private:
     QLabel* m_copyright;

@@ -2,6 +2,7 @@
 
 #include "app/CheckPage.h"
 #include "app/CommandGuard.h"
+#include "app/ContentScroller.h"
 #include "app/DesktopAccess.h"
 #include "app/DrawTexts.h"
 #include "app/HomePage.h"
@@ -112,8 +113,7 @@ void frmMain::connectMenus() {
 }
 
 void frmMain::createContent() {
-    m_scroller = new QScrollArea(this);
-    m_scroller->setObjectName(QStringLiteral("FormScroller"));
+    m_scroller = new ContentScroller(this);
     m_scroller->setWidgetResizable(true);
     m_scroller->setFrameShape(QFrame::NoFrame);
     // Tab goes through the pages' controls, never to the scroll area around them.

@@ -1,9 +1,13 @@
+#include "app/MainContent.h"
 #include "app/WindowFit.h"
 #include "app/WindowGeometry.h"
 #include "support/MainWindowFixture.h"
+#include "support/SplashWatcher.h"
 #include "support/TestMain.h"
 
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 // The main window on the screen it starts on: CTest runs this program once per screen size
@@ -13,6 +17,8 @@ class tst_WindowFit : public QObject {
 
 private Q_SLOTS:
     void windowFitsTheWorkArea();
+    void contentGivesUpOnlyTheVerticalBarsWidth_data();
+    void contentGivesUpOnlyTheVerticalBarsWidth();
     void keepInsideShrinksAndMovesIntoTheArea_data();
     void keepInsideShrinksAndMovesIntoTheArea();
     void aSecondWindowGoesBesideTheOwner_data();
@@ -21,6 +27,7 @@ private Q_SLOTS:
 
 void tst_WindowFit::windowFitsTheWorkArea() {
     MainWindowFixture f;
+    const SplashWatcher splash;
     QVERIFY(f.start());
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     const QScreen* screen = f.window->screen();
@@ -39,6 +46,20 @@ void tst_WindowFit::windowFitsTheWorkArea() {
         // The status bar at the foot of the content is reached by scrolling.
         QCOMPARE(content->height(), WindowGeometry::MinimumContent.height());
     }
+    // The splash stood in the middle of the work area.
+    QVERIFY(!splash.shownAt.isNull());
+    QCOMPARE(splash.shownAt, WindowGeometry::centred(splash.shownAt.size(), work));
+
+    // Where the window is as wide as the content, no horizontal bar, whatever the height; every
+    // control of the pages stays beside the vertical bar of a low screen.
+    const auto* scroller = f.widget<QScrollArea>(QStringLiteral("FormScroller"));
+    const auto* pages = f.widget<MainContent>(QStringLiteral("picBase"));
+    if (screenPixels.width() >= WindowGeometry::SmallScreenWidth) {
+        QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+        QVERIFY(pages->controlsWidth() <= scroller->viewport()->width());
+    }
+    if (screenPixels.height() < WindowGeometry::SmallScreenHeight)
+        QVERIFY(scroller->verticalScrollBar()->isVisible());
     if (screenPixels.width() >= WindowGeometry::SmallScreenWidth &&
         screenPixels.height() >= WindowGeometry::SmallScreenHeight) {
         QCOMPARE(content->size(), WindowGeometry::MinimumContent);
@@ -89,6 +110,26 @@ void tst_WindowFit::aSecondWindowGoesBesideTheOwner() {
     QFETCH(QRect, area);
     QFETCH(QRect, placed);
     QCOMPARE(WindowGeometry::beside(owner, QSize(760, 680), area), placed);
+}
+
+void tst_WindowFit::contentGivesUpOnlyTheVerticalBarsWidth_data() {
+    QTest::addColumn<int>("area");
+    QTest::addColumn<int>("bar");
+    QTest::addColumn<int>("width");
+    // The panel's own minimum is 1005 and its controls need 990.
+    QTest::newRow("height fits: the full width") << 1005 << 0 << 1005;
+    QTest::newRow("bar beside a window as wide as the content") << 1005 << 14 << 991;
+    QTest::newRow("wider window: room for the bar") << 1030 << 14 << 1005;
+    QTest::newRow("a little wider") << 1010 << 14 << 996;
+    QTest::newRow("a bar that would cover a control") << 1005 << 20 << 1005;
+    QTest::newRow("narrower window scrolls") << 1000 << 14 << 1005;
+}
+
+void tst_WindowFit::contentGivesUpOnlyTheVerticalBarsWidth() {
+    QFETCH(int, area);
+    QFETCH(int, bar);
+    QFETCH(int, width);
+    QCOMPARE(WindowGeometry::contentWidth(area, bar, 1005, 990), width);
 }
 
 KELVOR_TEST_MAIN(tst_WindowFit)

@@ -1,6 +1,8 @@
+#include "app/WindowGeometry.h"
 #include "app/WindowPlaces.h"
 #include "app/frmAnalysis.h"
 #include "support/MainWindowFixture.h"
+#include "support/SplashWatcher.h"
 #include "support/TestMain.h"
 
 #include <QScreen>
@@ -62,6 +64,28 @@ private Q_SLOTS:
         const QRect home = f.window->screen()->availableGeometry();
         QVERIFY(home.contains(f.window->frameGeometry()));
         QVERIFY(qAbs(f.window->frameGeometry().center().x() - home.center().x()) <= 1);
+    }
+
+    // The splash stands in the middle of the screen where the main window will appear: the one
+    // it was left on.
+    void splashStandsWhereTheWindowWillAppear() {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (screens.size() != 2)
+            QSKIP("needs the two screens of 1920x1080-two");
+        const QScreen* other =
+            screens.at(0) == QGuiApplication::primaryScreen() ? screens.at(1) : screens.at(0);
+        MainWindowFixture f;
+        const SplashWatcher splash;
+        QVERIFY(f.start());
+        const QRect primary = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(splash.shownAt, WindowGeometry::centred(splash.shownAt.size(), primary));
+        f.window->move(other->availableGeometry().topLeft() + QPoint(40, 30));
+        QVERIFY(f.window->close());
+        f.window.reset();
+
+        QVERIFY(f.start());
+        QCOMPARE(splash.shownAt,
+                 WindowGeometry::centred(splash.shownAt.size(), other->availableGeometry()));
     }
 };
 
