@@ -1,3 +1,4 @@
+#include "app/FocusReturn.h"
 #include "app/ProgramFolders.h"
 #include "app/QtCatalogue.h"
 #include "app/QtPlatform.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVOR_DESKTOP_ID));
     QtCatalogue::installJapanese();
     JapaneseFonts::install();
+    FocusReturn focusReturn;
+    QApplication::instance()->installEventFilter(&focusReturn);
 
     const ProgramFolders folders =
         ProgramFolders::prepare(ProgramFolders::current(QStringLiteral(KELVOR_SHIPPED_SYSDATA)));

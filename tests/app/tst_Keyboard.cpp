@@ -1,4 +1,5 @@
 #include "app/DesktopAccess.h"
+#include "app/FocusReturn.h"
 #include "app/MainMenus.h"
 #include "singles/SingleList.h"
 #include "support/MainWindowFixture.h"
@@ -7,6 +8,7 @@
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void sortMenuOpensByItsKey();
     void returnPressesTheFocusedButtonAndLink();
     void sortPopupFromTheKeyboardOpensUnderItsButton();
+    void closedDialogGivesTheKeyboardBack();
 };
 
 namespace {
@@ -215,6 +218,21 @@ void tst_Keyboard::sortPopupFromTheKeyboardOpensUnderItsButton() {
                             .arg(under.x())
                             .arg(under.y())));
     menu->hide();
+}
+
+// Without a window manager nothing activates the main window when a dialog closes.
+void tst_Keyboard::closedDialogGivesTheKeyboardBack() {
+    MainWindowFixture f;
+    QVERIFY(startOnPage(f, 0));
+    FocusReturn focusReturn;
+    qApp->installEventFilter(&focusReturn);
+    QDialog dialog(f.window.get());
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QApplication::setActiveWindow(nullptr);
+    dialog.hide();
+    QTRY_COMPARE(QApplication::activeWindow(), f.window.get());
 }
 
 KELVOR_TEST_MAIN(tst_Keyboard)

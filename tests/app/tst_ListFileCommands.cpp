@@ -270,6 +270,8 @@ void tst_ListFileCommands::everyChangeCountsAndSavingClearsIt() {
     for (const auto& [name, change] : changes) {
         QVERIFY2(openThroughTheMenu(f, dialogs, path), qPrintable(name));
         f.platform.clearMessages();
+        // On the check page, where every one of them is enabled.
+        f.window->ShowPage(2);
         change->trigger();
         f.platform.choices = {Answer::Cancel};
         f.action(QStringLiteral("mnuFile_New"))->trigger();
