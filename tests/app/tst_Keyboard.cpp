@@ -85,6 +85,9 @@ void tst_Keyboard::tabReachesEveryControlOfThePage_data() {
     QTest::newRow("singles") << 1
                              << QStringList{QStringLiteral("picSingleMarks"),
                                             QStringLiteral("cmdSort")};
+    QTest::newRow("check") << 2
+                           << QStringList{QStringLiteral("grdMultiResult"),
+                                          QStringLiteral("cmdSortResult")};
 }
 
 // Tab from the page's first stop round to it again: every stop is visible, enabled, on this
