@@ -39,6 +39,10 @@ void clsTCount::Initialize(QWidget* objPictureBox, int lngWidth, int lngHeight) 
     m_grid->resize(m_grid->sizeHint());
     objPictureBox->resize(m_grid->sizeHint());
     connect(m_grid, &CellGrid::cellPressed, this, &clsTCount::onCellPressed);
+    // Space or Return works as a click on a match row.
+    m_grid->setFocusPolicy(Qt::TabFocus);
+    connect(m_grid, &CellGrid::activated, this,
+            [this] { onCellPressed(1, 2, Qt::NoButton, Qt::NoModifier, QPoint()); });
     Refresh();
 }
 

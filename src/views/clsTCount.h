@@ -12,7 +12,8 @@ class QWidget;
 
 // The counts panel: for each of the nine matches how many singles carry marks 1, 0 and 2, as
 // counts or as shares of the match's row in percent. A click on a match row switches between
-// the two. Data given before Initialize is kept and shown once the grid exists.
+// the two, as do Space and Return. Data given before Initialize is kept and shown once the grid
+// exists.
 class clsTCount : public QObject {
     Q_OBJECT
 

@@ -93,6 +93,8 @@ void clsTGame::Initialize(QWidget* objPictureBox, bool blnType) {
         m_vote->setColumnAlignment(column, Qt::AlignCenter);
     m_vote->resize(m_vote->sizeHint());
     connect(m_vote, &CellGrid::cellClicked, this, [this] { Q_EMIT VoteClick(); });
+    m_vote->setFocusPolicy(Qt::TabFocus);
+    connect(m_vote, &CellGrid::activated, this, &clsTGame::VoteClick);
 
     m_graphs = new clsTGraphEx(this);
     m_graphs->Initialize(m_surface);

@@ -4,6 +4,7 @@
 #include "widgets/FocusFrame.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -284,6 +285,16 @@ void CellGrid::mousePressEvent(QMouseEvent* event) {
                            event->position().toPoint());
     }
     QWidget::mousePressEvent(event);
+}
+
+void CellGrid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Q_EMIT activated();
+    event->accept();
 }
 
 bool CellGrid::event(QEvent* event) {

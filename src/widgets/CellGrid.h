@@ -79,10 +79,14 @@ Q_SIGNALS:
     // The same press with everything the mouse event carries, pos in widget coordinates.
     void cellPressed(int column, int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                      const QPoint& pos);
+    // Space or Return on a grid that has the focus: the keyboard's click on a grid that acts as
+    // a whole.
+    void activated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -290,6 +290,20 @@ void tst_CheckPage::countsPanelComesBackFromTheVotes() {
     QVERIFY(counts->Percent());
     QTest::mouseClick(counts->grid(), Qt::LeftButton, {}, counts->grid()->cellRect(1, 3).center());
     QVERIFY(!f.view()->CountVisible());
+
+    // The same by keyboard: the vote rates bring the panel, which switches and goes as clicked.
+    CellGrid* votes = f.page()->gamePanel()->voteGrid();
+    QVERIFY(FocusProbe::reachedByTab(votes));
+    const auto [plain, framed] = FocusProbe::withoutAndWithFocus(votes);
+    QVERIFY(framed != plain);
+    QTest::keyClick(votes, Qt::Key_Space);
+    QVERIFY(f.view()->CountVisible());
+    QVERIFY(FocusProbe::reachedByTab(counts->grid()));
+    QTest::keyClick(counts->grid(), Qt::Key_Return);
+    QVERIFY(counts->Percent());
+    QVERIFY(f.view()->CountVisible());
+    QTest::keyClick(counts->grid(), Qt::Key_Space);
+    QVERIFY(!f.view()->CountVisible());
 }
 
 void tst_CheckPage::longListShowsItsProgress() {
