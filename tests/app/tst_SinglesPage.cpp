@@ -389,10 +389,11 @@ void tst_SinglesPage::keyboardWorksTheSingles() {
     QCOMPARE(f.pageText(), QStringLiteral("1／2"));
     QTest::keyClick(area, Qt::Key_End);
     QCOMPARE(f.pageText(), QStringLiteral("2／2"));
-    // A key on an empty column adds, as a click there does.
+    // A mark typed on an empty column adds one single that carries it.
     QTest::keyClick(area, Qt::Key_Right);
     QTest::keyClick(area, Qt::Key_1);
     QCOMPARE(f.window->singles().size(), std::size_t(13));
+    QCOMPARE(area->columnMarks(2)[area->focusMatch()], 1);
 }
 
 void tst_SinglesPage::typedMarkOnAnEmptyColumnAddsOneSingle() {

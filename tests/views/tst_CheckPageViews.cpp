@@ -20,6 +20,7 @@
 #include "widgets/StackedBar.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -212,6 +213,15 @@ void tst_CheckPageViews::popupCancelsTheClickedMatch() {
     QCOMPARE(changes.size(), 1);
     click(table.grid(), 3, 6);
     QCOMPARE(row(table, 4), QStringLiteral("・・・"));
+
+    // The menu key as the window system reports it: the menu for the current cell, under it.
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), QPoint(), Qt::NoModifier);
+    QCoreApplication::sendEvent(table.grid(), &key);
+    QTRY_VERIFY(menu.isVisible());
+    QCOMPARE(menu.pos(), table.grid()->mapToGlobal(table.grid()->cellRect(3, 6).bottomLeft()));
+    cancel->trigger();
+    menu.hide();
+    QCOMPARE(row(table, 4), QStringLiteral("－－－"));
 }
 
 void tst_CheckPageViews::keysSetAndClearResults() {
