@@ -172,4 +172,25 @@ QString pageTurn(bool next, bool canTurn) {
                    : QStringLiteral("最初のページを表示しています");
 }
 
+QString numbersText() {
+    return QStringLiteral("第１試合から順に、９試合のマークを 1・0・2 で入力します");
+}
+
+QString numbersOk(bool complete) {
+    return complete ? QStringLiteral("入力したマークのシングルを追加します")
+                    : QStringLiteral("９試合分のマークを入力すると押せます");
+}
+
+QString stopDownload(Stop state) {
+    switch (state) {
+    case Stop::Downloading:
+        return QStringLiteral("ダウンロードを中止します");
+    case Stop::Requested:
+        return QStringLiteral("中止しています");
+    case Stop::Idle:
+        break;
+    }
+    return QStringLiteral("中止できるのはダウンロード中だけです");
+}
+
 } // namespace ControlTips

@@ -27,4 +27,11 @@ QString showAll(Reveal state);
 // A page turner, the next or the previous one, with or without a page to turn to.
 QString pageTurn(bool next, bool canTurn);
 
+// The number dialog's text box, and its O K button while the marks are complete or not.
+QString numbersText();
+QString numbersOk(bool complete);
+// The connection window's stop button.
+enum class Stop { Idle, Downloading, Requested };
+QString stopDownload(Stop state);
+
 } // namespace ControlTips

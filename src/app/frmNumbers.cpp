@@ -1,5 +1,6 @@
 #include "app/frmNumbers.h"
 
+#include "app/ControlTips.h"
 #include "base/AppInfo.h"
 #include "base/Platform.h"
 #include "drawdata/MatchCount.h"
@@ -34,7 +35,14 @@ frmNumbers::frmNumbers(QWidget* parent)
     font.setStyleHint(QFont::Monospace);
     m_text->setFont(font);
     m_text->installEventFilter(this);
-    m_ok->setEnabled(false);
+    m_text->setToolTip(ControlTips::numbersText());
+    m_cancel->setToolTip(QStringLiteral("シングルを追加せずに閉じます"));
+    // O K is greyed until the nine marks are typed, and its tip says so.
+    const auto allowOk = [this](const QString& text) {
+        m_ok->setEnabled(text.size() == MatchCount);
+        m_ok->setToolTip(ControlTips::numbersOk(m_ok->isEnabled()));
+    };
+    allowOk(QString());
     m_ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -45,8 +53,7 @@ frmNumbers::frmNumbers(QWidget* parent)
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
 
-    connect(m_text, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_ok->setEnabled(text.size() == MatchCount); });
+    connect(m_text, &QLineEdit::textChanged, this, allowOk);
     connect(m_ok, &QPushButton::clicked, this, &frmNumbers::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,5 +1,6 @@
 #include "app/frmWinInet.h"
 
+#include "app/ControlTips.h"
 #include "base/Platform.h"
 
 #include <QCloseEvent>
@@ -77,11 +78,11 @@ frmWinInet::frmWinInet(QWidget* parent)
     inner->addWidget(m_earth, 0, Qt::AlignTop);
     inner->addWidget(m_list, 1);
     m_stop->setObjectName(QStringLiteral("cmdStop"));
-    m_stop->setEnabled(false);
+    enableStop(ControlTips::Stop::Idle);
     m_stop->setAutoDefault(false);
     connect(m_stop, &QPushButton::clicked, this, [this] {
         m_stopRequested = m_transferring;
-        m_stop->setEnabled(false);
+        enableStop(m_stopRequested ? ControlTips::Stop::Requested : ControlTips::Stop::Idle);
     });
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(8, 4, 8, 8);
@@ -98,7 +99,7 @@ void frmWinInet::transferRunning() {
     if (!m_transferring) {
         m_transferring = true;
         m_stopRequested = false;
-        m_stop->setEnabled(true);
+        enableStop(ControlTips::Stop::Downloading);
         QCoreApplication::instance()->installEventFilter(this);
     }
     // Everything but the input that the filter refuses: paints of every window, the button.
@@ -110,7 +111,7 @@ void frmWinInet::transferEnded() {
         return;
     m_transferring = false;
     m_stopRequested = false;
-    m_stop->setEnabled(false);
+    enableStop(ControlTips::Stop::Idle);
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
@@ -187,4 +188,9 @@ void frmWinInet::unload(QObject* owner) {
     m_list->clear();
     if (auto* window = qobject_cast<QWidget*>(owner))
         window->repaint();
+}
+
+void frmWinInet::enableStop(ControlTips::Stop state) {
+    m_stop->setEnabled(state == ControlTips::Stop::Downloading);
+    m_stop->setToolTip(ControlTips::stopDownload(state));
 }

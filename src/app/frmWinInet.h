@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ControlTips.h"
 #include "web/ConnectionWindow.h"
 
 #include <QDialog>
@@ -37,6 +38,8 @@ protected:
 private:
     // Paints what changed without letting the user's input through.
     void paintNow();
+    // The stop button with its tip: what it does, or why it is greyed.
+    void enableStop(ControlTips::Stop state);
 
     QWidget* m_base;
     QListWidget* m_list;

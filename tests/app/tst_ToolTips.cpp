@@ -1,5 +1,7 @@
 #include "app/MainContent.h"
 #include "app/frmAnalysis.h"
+#include "app/frmNumbers.h"
+#include "app/frmWinInet.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestMain.h"
 #include "views/MarkAreaWidget.h"
@@ -61,6 +63,7 @@ private Q_SLOTS:
     void tabsAndLookAlikeButtonsAreToldApart();
     void pageTurnersSayWhenThereIsNoPage();
     void aGreyedButtonShowsWhy();
+    void dialogButtonsSayWhyTheyAreGreyed();
 };
 
 void tst_ToolTips::everyControlHasATip_data() {
@@ -154,6 +157,32 @@ void tst_ToolTips::aGreyedButtonShowsWhy() {
     const QString tip = shownTip(next, next->rect().center());
     QCOMPARE(tip, next->toolTip());
     QVERIFY2(tip.contains(QStringLiteral("くじ結果")), qPrintable(tip));
+}
+
+void tst_ToolTips::dialogButtonsSayWhyTheyAreGreyed() {
+    // 数値で追加: O K waits for the ninth mark.
+    frmNumbers numbers;
+    QPushButton* ok = numbers.cmdOK();
+    const QString waiting = ok->toolTip();
+    QVERIFY(!ok->isEnabled() && !waiting.isEmpty());
+    QTest::keyClicks(numbers.txtNumber(), QStringLiteral("10210211"));
+    QCOMPARE(ok->toolTip(), waiting);
+    QTest::keyClicks(numbers.txtNumber(), QStringLiteral("2"));
+    QVERIFY(ok->isEnabled() && ok->toolTip() != waiting);
+    QTest::keyClick(numbers.txtNumber(), Qt::Key_Backspace);
+    QCOMPARE(ok->toolTip(), waiting);
+
+    // The connection window stops only a running download.
+    frmWinInet connection;
+    QPushButton* stop = connection.cmdStop();
+    const QString idle = stop->toolTip();
+    QVERIFY(!stop->isEnabled() && !idle.isEmpty());
+    connection.transferRunning();
+    QVERIFY(stop->isEnabled() && stop->toolTip() != idle);
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QVERIFY(!stop->isEnabled() && stop->toolTip() != idle);
+    connection.transferEnded();
+    QCOMPARE(stop->toolTip(), idle);
 }
 
 KELVOR_TEST_MAIN(tst_ToolTips)
