@@ -19,13 +19,15 @@ void ContentScroller::fitWidth() {
     auto* content = qobject_cast<MainContent*>(widget());
     if (content == nullptr)
         return;
-    if (!m_minimum.isValid())
+    if (!m_minimum.isValid()) {
         m_minimum = content->minimumSize();
+        m_controlsWidth = content->controlsWidth();
+    }
     const QSize area = maximumViewportSize();
     const int bar =
         area.height() < m_minimum.height()
             ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, verticalScrollBar())
             : 0;
-    content->setMinimumWidth(WindowGeometry::contentWidth(area.width(), bar, m_minimum.width(),
-                                                          content->controlsWidth()));
+    content->setMinimumWidth(
+        WindowGeometry::contentWidth(area.width(), bar, m_minimum.width(), m_controlsWidth));
 }

@@ -19,5 +19,8 @@ protected:
 private:
     void fitWidth();
 
-    QSize m_minimum; // the content panel's own minimum, taken when it is first fitted
+    // Taken when the panel is first fitted: its own minimum, and the right edge of its rightmost
+    // control (the controls keep their design places).
+    QSize m_minimum;
+    int m_controlsWidth = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "widgets/FocusFrame.h"
+#include "widgets/PressKeys.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -288,8 +289,7 @@ void CellGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void CellGrid::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    if (!isPressKey(event->key())) {
         QWidget::keyPressEvent(event);
         return;
     }

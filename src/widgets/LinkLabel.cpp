@@ -1,9 +1,11 @@
 #include "widgets/LinkLabel.h"
 
+#include "widgets/FocusFrame.h"
+#include "widgets/PressKeys.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -11,15 +13,11 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    if (isPressKey(event->key())) {
         Q_EMIT activated();
         return;
-    default:
-        QLabel::keyPressEvent(event);
     }
+    QLabel::keyPressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -34,11 +32,8 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // The frame hugs the text, one pixel out, within the label.
+    // The painted controls' frame, around the text within the label.
     const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()), this->text());
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = text.adjusted(-1, -1, 1, 1).intersected(rect());
-    QStylePainter painter(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QPainter painter(this);
+    FocusFrame::draw(painter, text.adjusted(-3, -3, 3, 3).intersected(rect()), palette());
 }

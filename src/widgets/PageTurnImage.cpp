@@ -2,6 +2,7 @@
 
 #include "widgets/FocusFrame.h"
 #include "widgets/PaintedIconEngine.h"
+#include "widgets/PressKeys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -83,8 +84,7 @@ void PageTurnImage::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PageTurnImage::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+    if (!isPressKey(event->key())) {
         QLabel::keyPressEvent(event);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "base/RuntimeError.h"
 #include "widgets/FocusFrame.h"
+#include "widgets/PressKeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -189,6 +190,11 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
 }
 
 void TabStrip::keyPressEvent(QKeyEvent* event) {
+    if (isPressKey(event->key())) {
+        Q_EMIT tabClicked(m_focusTab);
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Up:
     case Qt::Key_Left:
@@ -197,11 +203,6 @@ void TabStrip::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
     case Qt::Key_Right:
         setFocusTab(m_focusTab + 1);
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        Q_EMIT tabClicked(m_focusTab);
         break;
     default:
         QWidget::keyPressEvent(event);
